@@ -1,0 +1,41 @@
+// Small helpers that make the classic controls out of the toolkit's widgets:
+// labels, buttons, option buttons, titled frames, text boxes, scroll bars.
+#pragma once
+
+#include "color.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace rb {
+
+struct FontSpec {
+    double points = 8.25;
+    bool bold = true;
+};
+
+QLabel *MakeLabel(QWidget *parent, const QString &text, FontSpec font, Color back);
+// A label whose background shows the surface it lies on.
+QLabel *MakeClearLabel(QWidget *parent, const QString &text, FontSpec font);
+QPushButton *MakeButton(QWidget *parent, const QString &text, FontSpec font);
+QRadioButton *MakeOption(QWidget *parent, const QString &text, FontSpec font, bool selected);
+QGroupBox *MakeFrame(QWidget *parent, const QString &title, FontSpec font);
+QLineEdit *MakeTextBox(QWidget *parent, const QString &text, FontSpec font);
+
+// A scroll bar that reports a change once the value has changed: after an
+// arrow, a click in the trough, a key, or the release of a dragged thumb,
+// never while the thumb is dragged. Setting the value from code reports too.
+QScrollBar *MakeScrollBar(QWidget *parent, Qt::Orientation o, int min, int max, int smallChange,
+                          int largeChange, int value);
+
+// Grows a control just enough for its whole text to show: wider for a
+// single line, taller for text that wraps. Never shrinks it.
+void FitText(QWidget *w);
+// True when the control's text is fully visible in its current size.
+bool TextFits(const QWidget *w);
+
+} // namespace rb
