@@ -1,0 +1,134 @@
+#include "form1.h"
+
+#include "app.h"
+#include "controls.h"
+#include "deviation_plot.h"
+#include "fonts.h"
+#include "number_text.h"
+#include "units.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <cmath>
+
+namespace rb::prisma {
+
+namespace {
+constexpr FontSpec kTextFont{9.75, true};
+constexpr FontSpec kCaptionFont{12, true};
+// The design width of the window's client area, in 1/1440 inch.
+constexpr double kDesignClientWidth = 14115;
+
+// Axis captions on the plot: left, top and width in plot units, height in
+// 1/1440 inch. The title of the deviation axis keeps its place from the
+// design, in 1/1440 inch from the plot's corner (left < -1e9 marks it).
+struct PlotLabel {
+    const char *caption;
+    double points;
+    double left, top, width, height;
+};
+constexpr double kDesignPlace = -1e10;
+constexpr PlotLabel kPlotLabels[7] = {
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 12, -960, 980, 50, 255},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, -960, 90, 50, 375},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 9.75, 0, 1015, 50, 375},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, 890, 1015, 50, 255},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "-90°"), 12, -940, 1015, 50, 375},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "Einfallswinkel"), 12, -150, 1050, 400, 375},
+    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "Ablenkwinkel"), 12, kDesignPlace, 0, 1695, 375},
+};
+} // namespace
+
+Form1::Form1()
+{
+    setWindowTitle(tr("Minimum der Ablenkung bei einem Prisma"));
+    SetBackColor(RGB(192, 192, 192));
+    setFont(UiFont(8.25, true));
+
+    Picture1 = new Picture(this);
+    for (int i = 0; i < 7; ++i) {
+        PlotLabels[i] = MakeClearLabel(Picture1, tr(kPlotLabels[i].caption), {kPlotLabels[i].points, true});
+        PlotLabels[i]->setWordWrap(false);
+    }
+    HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 180, 1, 10, 60);
+    HScroll2 = MakeScrollBar(this, Qt::Horizontal, 50, 200, 1, 10, 150);
+    Text1 = MakeTextBox(this, QString(), kTextFont);
+    Text2 = MakeTextBox(this, QString(), kTextFont);
+    Label7 = MakeLabel(this, tr("Winkel der brech.Kante des Prismas"), kCaptionFont, RGB(192, 192, 192));
+    Label8 = MakeLabel(this, tr("Brechzahl"), kCaptionFont, RGB(192, 192, 192));
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+    connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
+    connect(this, &Form::Unload, this, [] { End(); });
+}
+
+void Form1::Form_Load()
+{
+    SetOuterGeometryTwips(1, 1, kDesignClientWidth, 0.95 * ScreenHeightTwips());
+    const double W = WidthTwips(), H = HeightTwips();
+    Place(Picture1, 0.01 * W, 0.01 * H, 0.95 * W, 0.8 * H);
+    Picture1->Scale(kPlotScaleLeft, kPlotScaleTop, kPlotScaleWidth, kPlotScaleHeight);
+
+    const double barLeft = ChildLeft(Picture1);
+    const double barTop = ChildTop(Picture1) + ChildHeight(Picture1) + 0.02 * H;
+    const double barHeight = 0.05 * H, barWidth = 0.4 * ChildWidth(Picture1);
+    Place(HScroll1, barLeft, barTop, barWidth, barHeight);
+    Place(Text1, barLeft + barWidth, barTop, 0.04 * W, barHeight);
+    const double bar2Left = barLeft + barWidth + 0.04 * W + 0.03 * W;
+    Place(HScroll2, bar2Left, barTop, barWidth, barHeight);
+    Place(Text2, bar2Left + barWidth, barTop, 0.04 * W, barHeight);
+    PlacePlotLabels();
+    Place(Label7, barLeft, barTop + barHeight + 10, barWidth, 375);
+    Place(Label8, bar2Left, barTop + barHeight + 10, barWidth, 375);
+    FitText(Label7);
+    FitText(Label8);
+
+    piValue = 4.0 * std::atan(1.0);
+    apexAngle = piValue * 60 / 180;
+    Text1->setText(QStringLiteral("60"));
+    refrIndex = 1.5f;
+    Text2->setText(NumberText(refrIndex));
+    FreezeSize();
+}
+
+void Form1::PlacePlotLabels()
+{
+    for (int i = 0; i < 7; ++i) {
+        const PlotLabel &p = kPlotLabels[i];
+        QLabel *l = PlotLabels[i];
+        const int h = int(std::lround(TwipsToPixels(p.height)));
+        if (p.left == kDesignPlace) {
+            l->setGeometry(int(std::lround(TwipsToPixels(480))), int(std::lround(TwipsToPixels(120))),
+                           int(std::lround(TwipsToPixels(p.width))), h);
+        } else {
+            Picture1->Move(l, p.left, p.top);
+            const double w = p.width * std::fabs(Picture1->Map().PixelsPerUnitX());
+            l->resize(std::max(1, int(std::lround(w))), h);
+        }
+        // The design widths were made for a narrower face; let no caption be cut.
+        FitText(l);
+    }
+}
+
+void Form1::HScroll1_Change()
+{
+    Picture1->Cls();
+    apexAngle = HScroll1->value();
+    Text1->setText(QString::number(HScroll1->value()));
+    apexAngle = piValue * apexAngle / 180;
+    DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+}
+
+void Form1::HScroll2_Change()
+{
+    refrIndex = static_cast<float>(HScroll2->value() / 100.0);
+    Text2->setText(NumberText(refrIndex));
+    Picture1->Cls();
+    DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+}
+
+void Form1::Picture1_Paint() { DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue); }
+
+} // namespace rb::prisma

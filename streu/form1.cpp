@@ -1,0 +1,112 @@
+#include "form1.h"
+
+#include "app.h"
+#include "controls.h"
+#include "fonts.h"
+#include "scatter_plot.h"
+#include "units.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <cmath>
+
+namespace rb::streu {
+
+namespace {
+constexpr FontSpec kWindowFont{8.25, true};
+constexpr FontSpec kCaptionFont{12, true};
+
+// Axis captions: position in plot units, size in 1/1440 inch. Each direction
+// caption stands 50 units above its thick line, each impact-parameter caption
+// 100 units below the bottom line.
+struct PlotLabel {
+    const char *caption;
+    double left, top, width, height;
+};
+constexpr PlotLabel kPlotLabels[9] = {
+    {QT_TRANSLATE_NOOP("rb::streu::Form1", "0°"), -60, 3650, 735, 495},   {QT_TRANSLATE_NOOP("rb::streu::Form1", "90°"), -60, 2750, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "180°"), -60, 1850, 735, 375},
+    {QT_TRANSLATE_NOOP("rb::streu::Form1", "270°"), -60, 950, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "360°"), -60, 50, 615, 375},   {QT_TRANSLATE_NOOP("rb::streu::Form1", "0.0"), 0, 3800, 615, 375},
+    {QT_TRANSLATE_NOOP("rb::streu::Form1", "0.5"), 500, 3800, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "1.0"), 1000, 3800, 615, 375}, {QT_TRANSLATE_NOOP("rb::streu::Form1", "Stoßparameter"), 700, 3800, 2295, 255},
+};
+} // namespace
+
+Form1::Form1()
+{
+    setWindowTitle(tr("Richtung des vom Tropfen gestreuten Lichts als Funktion des Stoßparameters und der "
+                      "Zahl der  Reflexionen im Tropfen"));
+    SetBackColor(RGB(192, 192, 192));
+    setFont(UiFont(kWindowFont.points, kWindowFont.bold));
+
+    Picture1 = new Picture(this);
+    for (int i = 0; i < 9; ++i) PlotLabels[i] = MakeClearLabel(Picture1, tr(kPlotLabels[i].caption), kCaptionFont);
+    for (QLabel *l : PlotLabels) l->setWordWrap(false);
+
+    HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 15, 1, 1, 1);
+    PlaceTwips(HScroll1, 0, 0, 3975, 375);
+    Text1 = MakeTextBox(this, QString(), kWindowFont);
+    PlaceTwips(Text1, 0, 0, 495, 375);
+    Label11 = MakeLabel(this, tr("Anzahl der Reflexionen im Tropfen"), kCaptionFont, RGB(192, 192, 192));
+    Label11->setWordWrap(false);
+    PlaceTwips(Label11, 0, 0, 4935, 375);
+    FitText(Label11);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
+    connect(this, &Form::Unload, this, [] { End(); });
+}
+
+void Form1::Form_Load()
+{
+    SetOuterGeometryTwips(LeftTwips(), TopTwips(), ScreenWidthTwips(), ScreenHeightTwips());
+    const double W = WidthTwips(), H = HeightTwips();
+    Place(Picture1, 0.01 * W, 0.01 * H, 0.97 * W, 0.8 * H);
+    Picture1->Scale(kPlotScaleLeft, kPlotScaleTop, kPlotScaleWidth, kPlotScaleHeight);
+    MoveTwips(1, 1);
+    PlacePlotLabels();
+
+    const double picLeft = ChildLeft(Picture1), picTop = ChildTop(Picture1);
+    const double picWidth = ChildWidth(Picture1), picHeight = ChildHeight(Picture1);
+    const double barWidth = ChildWidth(HScroll1), barHeight = ChildHeight(HScroll1);
+    const double barTop = picTop + picHeight + 0.01 * H;
+    const double barLeft = picLeft + (picWidth - barWidth) / 2;
+    Place(HScroll1, barLeft, barTop, barWidth, barHeight);
+    const double labelWidth = ChildWidth(Label11);
+    Place(Label11, barLeft + (barWidth - labelWidth) / 2, barTop + barHeight + 0.01 * H, labelWidth,
+          ChildHeight(Label11));
+    Place(Text1, barLeft + barWidth, barTop, ChildWidth(Text1), ChildHeight(Text1));
+
+    reflCount = 1;
+    Text1->setText(QStringLiteral("1"));
+    piValue = static_cast<float>(4.0 * std::atan(1.0));
+    refrIndex = 4.0 / 3.0;
+    FreezeSize();
+}
+
+void Form1::PlacePlotLabels()
+{
+    for (int i = 0; i < 9; ++i) {
+        const PlotLabel &p = kPlotLabels[i];
+        Picture1->Move(PlotLabels[i], p.left, p.top);
+        PlotLabels[i]->resize(int(std::lround(TwipsToPixels(p.width))), int(std::lround(TwipsToPixels(p.height))));
+        FitText(PlotLabels[i]);
+    }
+}
+
+void Form1::HScroll1_Change()
+{
+    reflCount = static_cast<std::int16_t>(HScroll1->value());
+    Text1->setText(QString::number(reflCount));
+    Picture1->Cls();
+    DrawScatterGrid(*Picture1);
+    DrawScatterCurve(*Picture1, reflCount, refrIndex, piValue);
+}
+
+void Form1::Picture1_Paint()
+{
+    Picture1->Cls();
+    DrawScatterGrid(*Picture1);
+    DrawScatterCurve(*Picture1, reflCount, refrIndex, piValue);
+}
+
+} // namespace rb::streu

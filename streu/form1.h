@@ -1,0 +1,38 @@
+// The window of streu: the full-screen plot of the direction of the light
+// leaving a drop, and the scroll bar for the number of reflections.
+#pragma once
+
+#include "form.h"
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace rb::streu {
+
+class Form1 : public Form {
+    Q_OBJECT
+public:
+    Form1();
+
+    void Form_Load();
+    void HScroll1_Change();
+    void Picture1_Paint();
+
+    std::int16_t reflCount = 1;
+    float piValue = 0;
+    double refrIndex = 0;
+
+    Picture *Picture1;
+    QScrollBar *HScroll1;
+    QLineEdit *Text1;
+    QLabel *Label11;
+    QLabel *PlotLabels[9];
+
+private:
+    void PlacePlotLabels();
+};
+
+} // namespace rb::streu

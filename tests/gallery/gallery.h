@@ -1,0 +1,22 @@
+// The gallery: every window in its characteristic states, written as PNGs so
+// a person can look at them. Each program adds its scenes here.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace rb::gallery {
+
+// Saves a picture of a top-level window under the given name.
+using Shoot = std::function<void(QWidget *window, const QString &name)>;
+
+void StreuScenes(const Shoot &shoot);
+void PrismaScenes(const Shoot &shoot);
+
+// Lets queued paints and pending updates run, so the shot shows them.
+void Settle();
+
+} // namespace rb::gallery

@@ -1,0 +1,26 @@
+#include "prisma/form1.h"
+#include "gallery.h"
+
+#include <QScrollBar>
+
+namespace rb::gallery {
+
+void PrismaScenes(const Shoot &shoot)
+{
+    prisma::Form1 form;
+    form.Form_Load();
+    form.show();
+    shoot(&form, QStringLiteral("prisma-start"));
+    form.HScroll2->setValue(100);
+    shoot(&form, QStringLiteral("prisma-n1.00"));
+    form.HScroll2->setValue(50);
+    shoot(&form, QStringLiteral("prisma-n0.50"));
+    form.HScroll2->setValue(150);
+    form.HScroll1->setValue(180);
+    shoot(&form, QStringLiteral("prisma-A180"));
+    form.HScroll1->setValue(1);
+    shoot(&form, QStringLiteral("prisma-A1"));
+    form.hide();
+}
+
+} // namespace rb::gallery

@@ -1,0 +1,20 @@
+#include "streu/form1.h"
+#include "gallery.h"
+
+#include <QScrollBar>
+
+namespace rb::gallery {
+
+void StreuScenes(const Shoot &shoot)
+{
+    streu::Form1 form;
+    form.Form_Load();
+    form.show();
+    for (int k : {1, 2, 15}) {
+        form.HScroll1->setValue(k);
+        shoot(&form, QStringLiteral("streu-k%1").arg(k));
+    }
+    form.hide();
+}
+
+} // namespace rb::gallery
