@@ -99,6 +99,8 @@ QScrollBar *MakeScrollBar(QWidget *parent, Qt::Orientation o, int min, int max, 
     s->setPageStep(largeChange);
     s->setValue(value);
     s->setTracking(false);
+    // Arrow keys move the thumb the way they point.
+    s->setInvertedControls(o == Qt::Vertical);
     return s;
 }
 

@@ -1,0 +1,56 @@
+# Front door of the project. Every target installs what is missing first.
+#   make run [APP=tavrin|prisma|streu]   build and start a program
+#   make test                            build and run every test headless
+#   make gallery                         screenshots of every window state
+#   make bench                           benchmarks (optimised build)
+#   make soak                            the long robustness run
+#   make asan                            tests in the sanitizer build
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD?= build-bench
+APP        ?= tavrin
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+SCREENS    := $(CURDIR)/tests/screens
+
+.PHONY: all deps build run test gallery bench soak asan clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@BUILD=$(BUILD) scripts/run-app $(APP)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+gallery: build
+	@rm -rf $(BUILD)/gallery
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080@2.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery @2x
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1366x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1366x768
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DREGENBOGEN_BENCH=ON $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080.json $(BENCH_BUILD)/bin/regenbogen_bench
+
+soak: build
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080.json scripts/robustness $(BUILD) 100000
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGENBOGEN_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,20 @@
+// The programs the robustness driver can open: each opens its windows as
+// its own main does and returns the window whose close ends the program.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace rb::robustness {
+
+struct Program {
+    QString name;
+    std::function<QWidget *()> open;
+};
+
+std::vector<Program> Programs();
+
+} // namespace rb::robustness

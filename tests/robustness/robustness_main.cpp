@@ -1,0 +1,197 @@
+// The robustness driver: opens a program's windows headless and sends them a
+// long, seeded, reproducible stream of random input — clicks, drags and moves
+// on every surface, scroll-bar steps and jumps, keys, typing, paint requests,
+// resizes — and finally closes the main window. It passes when nothing
+// crashed, no drawing call was handed a NaN or infinite coordinate, and the
+// close ended the program with status 0.
+//
+//   regenbogen_robustness PROGRAM EVENTS [SEED]
+#include "app.h"
+#include "canvas.h"
+#include "picture.h"
+#include "programs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+class Driver {
+public:
+    Driver(QWidget *main, long events, unsigned seed) : main_(main), left_(events), rng_(seed) {}
+
+    void Run()
+    {
+        while (left_-- > 0 && !rb::EndRequested()) {
+            Step();
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        if (!rb::EndRequested() && main_) main_->close();
+    }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    double Unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+    QList<QWidget *> Targets()
+    {
+        QList<QWidget *> out;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible()) continue;
+            out.push_back(top);
+            for (QWidget *w : top->findChildren<QWidget *>())
+                if (w->isVisible() && w->isEnabled()) out.push_back(w);
+        }
+        return out;
+    }
+
+    QPointF Inside(const QWidget *w)
+    {
+        // Mostly inside, sometimes just outside the edges.
+        return QPointF((Unit() * 1.1 - 0.05) * w->width(), (Unit() * 1.1 - 0.05) * w->height());
+    }
+
+    static Qt::MouseButton Button(int i)
+    {
+        static const Qt::MouseButton b[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        return b[i];
+    }
+
+    void Mouse(QWidget *w, QEvent::Type type, QPointF p, Qt::MouseButton b, Qt::MouseButtons held)
+    {
+        QMouseEvent e(type, p, w->mapToGlobal(p), b, held, Pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+
+    void Click(QWidget *w)
+    {
+        const Qt::MouseButton b = Button(Pick(4));
+        const QPointF p = Inside(w);
+        Mouse(w, QEvent::MouseButtonPress, p, b, b);
+        QPointer<QWidget> guard(w);
+        if (guard) Mouse(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+    }
+
+    void Drag(QWidget *w)
+    {
+        const Qt::MouseButton b = Button(Pick(4));
+        QPointer<QWidget> guard(w);
+        QPointF p = Inside(w);
+        Mouse(w, QEvent::MouseButtonPress, p, b, b);
+        const int moves = 1 + Pick(12);
+        for (int i = 0; i < moves && guard; ++i) {
+            p = Inside(w);
+            Mouse(w, QEvent::MouseMove, p, Qt::NoButton, b);
+            QCoreApplication::processEvents();
+        }
+        if (guard) Mouse(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+    }
+
+    void Scroll(QScrollBar *s)
+    {
+        switch (Pick(4)) {
+        case 0: s->triggerAction(Pick(2) ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub); break;
+        case 1: s->triggerAction(Pick(2) ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub); break;
+        case 2: s->setValue(s->minimum() + Pick(s->maximum() - s->minimum() + 1)); break;
+        default: s->triggerAction(Pick(2) ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum); break;
+        }
+    }
+
+    void Key(QWidget *w)
+    {
+        static const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
+                                   Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space, Qt::Key_Tab,
+                                   Qt::Key_Return, Qt::Key_A};
+        const int k = keys[Pick(std::size(keys))];
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, k == Qt::Key_A ? QStringLiteral("a") : QString());
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
+        QPointer<QWidget> guard(w);
+        QApplication::sendEvent(w, &press);
+        if (guard) QApplication::sendEvent(w, &release);
+    }
+
+    void Type(QLineEdit *t)
+    {
+        static const char *texts[] = {"1", "1,5", "-3", "abc", "999999999999", "", "0.0", "ß°"};
+        t->setFocus();
+        t->setText(QString::fromUtf8(texts[Pick(std::size(texts))]));
+        t->insert(QStringLiteral("7"));
+    }
+
+    void Resize(QWidget *w)
+    {
+        if (w->isWindow()) return; // windows keep the size they were laid out at
+        const QSize s = w->size();
+        w->resize(std::max(1, s.width() + Pick(41) - 20), std::max(1, s.height() + Pick(41) - 20));
+    }
+
+    void Step()
+    {
+        const QList<QWidget *> targets = Targets();
+        if (targets.isEmpty()) return;
+        QWidget *w = targets[Pick(int(targets.size()))];
+        const int kind = Pick(100);
+        if (auto *s = qobject_cast<QScrollBar *>(w); s && kind < 50) return Scroll(s);
+        if (auto *t = qobject_cast<QLineEdit *>(w); t && kind < 50) return Type(t);
+        if (kind < 30) return Click(w);
+        if (kind < 50) return Drag(w);
+        if (kind < 60) {
+            QPointer<QWidget> guard(w);
+            Mouse(w, QEvent::MouseMove, Inside(w), Qt::NoButton, Qt::NoButton);
+            return;
+        }
+        if (kind < 75) return Key(w);
+        if (kind < 88) return kind % 2 ? w->update() : w->repaint();
+        if (kind < 92) return Resize(w);
+        if (auto *b = qobject_cast<QAbstractButton *>(w)) return b->click();
+        return Click(w);
+    }
+
+    QPointer<QWidget> main_;
+    long left_;
+    std::mt19937 rng_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM EVENTS [SEED]\n", argv[0]);
+        return 2;
+    }
+    rb::PrepareEnvironment();
+    QApplication app(argc, argv);
+    rb::InitApplication(app);
+    const QString name = QString::fromLocal8Bit(argv[1]);
+    const long events = std::strtol(argv[2], nullptr, 10);
+    const unsigned seed = argc > 3 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : 20261207u;
+
+    QWidget *main = nullptr;
+    for (const auto &p : rb::robustness::Programs())
+        if (p.name == name) main = p.open();
+    if (!main) {
+        std::fprintf(stderr, "unknown program %s\n", argv[1]);
+        return 2;
+    }
+    Driver driver(main, events, seed);
+    QTimer::singleShot(0, [&driver] { driver.Run(); });
+    const int status = app.exec();
+    const auto bad = rb::Canvas::NonFiniteCount();
+    std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu\n", argv[1], events, seed,
+                status, static_cast<unsigned long long>(bad));
+    if (!rb::EndRequested()) {
+        std::fprintf(stderr, "closing the main window did not end the program\n");
+        return 4;
+    }
+    if (bad != 0) return 3;
+    return status;
+}

@@ -1,0 +1,154 @@
+// The windows of streu and prisma as a user meets them: texts, the plot on
+// the screen, the scroll bars and the text boxes beside them.
+#include "controls.h"
+#include "number_text.h"
+#include "prisma/form1.h"
+#include "streu/form1.h"
+#include "text_fit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace rb;
+using rb::testing::ClippedTexts;
+
+namespace {
+// Lets the queued first paint run.
+void Settle() { QTest::qWait(30); }
+
+// True when the picture shows a dark pixel within a few pixels of (x, y).
+bool DarkNear(Picture *p, double x, double y)
+{
+    const QImage &img = p->Image();
+    const double dpr = img.devicePixelRatio();
+    const ScaleMap m = p->Map();
+    const int cx = int(m.ToPixelX(x) * dpr), cy = int(m.ToPixelY(y) * dpr);
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            const QPoint q(cx + dx, cy + dy);
+            if (img.rect().contains(q) && qGray(img.pixel(q)) < 100) return true;
+        }
+    return false;
+}
+} // namespace
+
+TEST(StreuWindow, OpensWithOneReflectionAndFollowsTheScrollBar)
+{
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    Settle();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Richtung des vom Tropfen gestreuten Lichts als Funktion des "
+                                              "Stoßparameters und der Zahl der  Reflexionen im Tropfen"));
+    EXPECT_EQ(f.Text1->text(), QStringLiteral("1"));
+    EXPECT_TRUE(DarkNear(f.Picture1, 0, 3700 - 1800)); // k = 1 starts at 180°
+    f.HScroll1->setValue(15);
+    EXPECT_EQ(f.reflCount, 15);
+    EXPECT_EQ(f.Text1->text(), QStringLiteral("15"));
+    // Typing into the text box changes nothing.
+    QTest::keyClicks(f.Text1, QStringLiteral("3"));
+    EXPECT_EQ(f.reflCount, 15);
+    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+    // the plot is centred under its scroll bar's title
+    EXPECT_NEAR(f.Label11->geometry().center().x(), f.HScroll1->geometry().center().x(), 2);
+    EXPECT_EQ(f.Text1->x(), f.HScroll1->x() + f.HScroll1->width());
+}
+
+TEST(ScrollBars, ReportAChangeOnlyWhenADraggedThumbIsReleased)
+{
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    Settle();
+    QSignalSpy spy(f.HScroll1, &QScrollBar::valueChanged);
+    f.HScroll1->setSliderDown(true);
+    f.HScroll1->setSliderPosition(7);
+    f.HScroll1->setSliderPosition(9);
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(f.reflCount, 1);
+    f.HScroll1->setSliderDown(false);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(f.reflCount, 9);
+    // arrow steps and keys report at once
+    f.HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.reflCount, 10);
+    f.HScroll1->setFocus();
+    QTest::keyClick(f.HScroll1, Qt::Key_Left);
+    EXPECT_EQ(f.reflCount, 9);
+    QTest::keyClick(f.HScroll1, Qt::Key_Right);
+    EXPECT_EQ(f.reflCount, 10);
+    // a vertical bar: Down moves towards the bottom end
+    auto *v = MakeScrollBar(&f, Qt::Vertical, 50, 2000, 1, 1, 1000);
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_Down);
+    EXPECT_EQ(v->value(), 1001);
+}
+
+TEST(PrismaWindow, OpensWithTheStartValues)
+{
+    prisma::Form1 f;
+    f.Form_Load();
+    f.show();
+    Settle();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Minimum der Ablenkung bei einem Prisma"));
+    EXPECT_EQ(f.Text1->text(), QStringLiteral("60"));
+    EXPECT_EQ(f.Text2->text(), NumberText(1.5f));
+    EXPECT_EQ(f.HScroll1->value(), 60);
+    EXPECT_EQ(f.HScroll2->value(), 150);
+    // The curve's lowest point (37.2° at 48.6°) is on the screen.
+    EXPECT_TRUE(DarkNear(f.Picture1, 486, 1000 - 372));
+    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(PrismaWindow, RefractiveIndexShowsInTheLocaleWithoutFloatNoise)
+{
+    prisma::Form1 f;
+    f.Form_Load();
+    struct Case {
+        QLocale locale;
+        int value;
+        const char *text;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), 150, "1,5"},
+        {QLocale(QLocale::German, QLocale::Germany), 133, "1,33"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 150, "1.5"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 133, "1.33"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 200, "2"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 50, "0.5"},
+    };
+    const QLocale saved;
+    for (const Case &c : cases) {
+        QLocale::setDefault(c.locale);
+        f.HScroll2->setValue(c.value == f.HScroll2->value() ? c.value + 1 : c.value);
+        f.HScroll2->setValue(c.value);
+        EXPECT_EQ(f.Text2->text().toStdString(), c.text);
+        EXPECT_EQ(f.refrIndex, static_cast<float>(c.value / 100.0));
+    }
+    QLocale::setDefault(saved);
+}
+
+TEST(PrismaWindow, ApexAngleEdgesAndTypingChangeNothingBad)
+{
+    prisma::Form1 f;
+    f.Form_Load();
+    f.show();
+    Settle();
+    Canvas::ResetNonFiniteCount();
+    for (int a : {180, 1}) {
+        f.HScroll1->setValue(a);
+        EXPECT_EQ(f.Text1->text(), QString::number(a));
+        EXPECT_NEAR(f.apexAngle, f.piValue * a / 180, 1e-15);
+    }
+    for (int n : {50, 200}) f.HScroll2->setValue(n);
+    EXPECT_EQ(Canvas::NonFiniteCount(), 0u);
+    const double apex = f.apexAngle;
+    QTest::keyClicks(f.Text1, QStringLiteral("45"));
+    QTest::keyClicks(f.Text2, QStringLiteral("9"));
+    EXPECT_EQ(f.apexAngle, apex);
+    EXPECT_EQ(f.refrIndex, 2.0f);
+}
