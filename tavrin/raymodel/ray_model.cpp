@@ -1,0 +1,106 @@
+#include "ray_model.h"
+
+#include <cmath>
+
+namespace rb::tavrin {
+
+namespace {
+
+// arcsin as the trace has always computed it, through the arctangent.
+double ArcSin(double x) { return std::atan(x / std::sqrt(1 - x * x)); }
+
+} // namespace
+
+void RayModel::SetRefractiveIndex()
+{
+    if (colourIndex < 1 || colourIndex > 3) return;
+    const int column = colourIndex - 1;
+    if (material == 0) refrIndex = kWaterIndex[column];
+    else if (material == 1) refrIndex = kGlassBk7Index[column];
+}
+
+bool RayModel::Traceable() const
+{
+    return reflCount == 1 || reflCount == 2 || reflCount == 3 || reflCount == 5;
+}
+
+bool RayModel::TraceRay(Canvas &scene)
+{
+    if (!Traceable()) return false;
+    const double b = curY;
+    const double r = dropRadius;
+    curX = -std::sqrt(r * r - b * b);
+    TraceFromEntryPoint(scene);
+    return true;
+}
+
+void RayModel::TraceFromEntryPoint(Canvas &scene)
+{
+    const double b = curY;
+    scene.Line(-rayLength, b, curX, b, RayColor());
+
+    // The entry point lies at distance R from the centre, so b / −curX is
+    // tan α.
+    incAngle = std::atan(b / -curX);
+    sinRefr = std::sin(incAngle) / refrIndex;
+    refrAngle = ArcSin(sinRefr);
+    posAngle = piValue - incAngle;
+
+    const bool partial = showReflected == 1;
+    if (partial) DrawOutgoingRay(scene); // reflected at the outer surface
+    DrawChord(scene);
+    for (int i = 0; i < reflCount; ++i) {
+        AdvancePosition();
+        if (partial) DrawOutgoingRay(scene); // the part that leaves here
+        DrawChord(scene);
+    }
+    AdvancePosition();
+    DrawOutgoingRay(scene);
+    scatterAngle = ScatterAngle();
+}
+
+// The far end of a chord lies 2β − π further round the circle.
+void RayModel::AdvancePosition() { posAngle = (posAngle - piValue) + 2 * refrAngle; }
+
+void RayModel::DrawChord(Canvas &scene)
+{
+    const double theta = piValue + posAngle + refrAngle;
+    dirSin = std::sin(theta);
+    dirCos = std::cos(theta);
+    // The second intersection of the line with a circle about the origin;
+    // the length is held in single precision.
+    const float s = static_cast<float>(-2 * (dirSin * curY + dirCos * curX));
+    nextX = curX + dirCos * s;
+    nextY = curY + dirSin * s;
+    scene.Line(curX, curY, nextX, nextY, RayColor());
+    curX = nextX;
+    curY = nextY;
+}
+
+void RayModel::DrawOutgoingRay(Canvas &scene)
+{
+    const double theta = posAngle - incAngle;
+    dirSin = std::sin(theta);
+    dirCos = std::cos(theta);
+    scene.Line(curX, curY, curX + rayLength * dirCos, curY + rayLength * dirSin, RayColor());
+}
+
+double RayModel::ScatterAngle() const
+{
+    const double a = incAngle;
+    const double b = refrAngle;
+    switch (reflCount) {
+    case 1:
+        return 180 * (2 * a - 4 * b) / piValue;
+    case 2:
+        return 180 * (piValue + 2 * a - 6 * b) / piValue;
+    case 3:
+        return 180 * (piValue + 2 * a - 8 * b) / piValue;
+    case 5:
+        return std::fabs(360 - 180 * std::fabs(2 * a - 12 * b) / piValue);
+    default:
+        return scatterAngle;
+    }
+}
+
+} // namespace rb::tavrin
