@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include "clip.h"
+#include "raster.h"
 #include "units.h"
 #include "vector_state.h"
 
@@ -207,29 +208,14 @@ void Picture::DoClear(Color back)
 void Picture::DoSegment(double x1, double y1, double x2, double y2, Color c, int width)
 {
     EnsureImage();
-    const double pen = std::max(1.0, std::round(width * dpr_));
+    const int pen = std::max(1, int(std::lround(width * dpr_)));
     double ax = DeviceX(x1), ay = DeviceY(y1), bx = DeviceX(x2), by = DeviceY(y2);
     const double margin = pen + 2.0;
-    if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin,
-                     image_.height() + margin))
+    if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
         return;
-    QPainter &p = Painter();
-    QPen qpen(ToQColor(c), pen, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap);
-    p.setPen(qpen);
-    // Grid lines, ticks and bars stay crisp; slanted rays are smoothed.
-    const bool axisParallel = ax == bx || ay == by;
-    p.setRenderHint(QPainter::Antialiasing, !axisParallel);
-    if (axisParallel && int(pen) % 2 == 1) {
-        // Centre an odd-width aliased pen on a pixel row or column.
-        ax = std::floor(ax) + 0.5;
-        bx = std::floor(bx) + 0.5;
-        ay = std::floor(ay) + 0.5;
-        by = std::floor(by) + 0.5;
-    }
-    p.drawLine(QPointF(ax, ay), QPointF(bx, by));
+    RasterLine(image_, ax, ay, bx, by, ToQRgb(c), pen);
     ClearUpperVectorState();
-    MarkDirty(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)),
-                     QPointF(std::max(ax, bx), std::max(ay, by)))
+    MarkDirty(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)), QPointF(std::max(ax, bx), std::max(ay, by)))
                   .adjusted(-pen, -pen, pen, pen));
 }
 
