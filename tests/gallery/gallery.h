@@ -15,6 +15,9 @@ using Shoot = std::function<void(QWidget *window, const QString &name)>;
 
 void StreuScenes(const Shoot &shoot);
 void PrismaScenes(const Shoot &shoot);
+void TavrinStartScenes(const Shoot &shoot);
+void TavrinRayScenes(const Shoot &shoot);
+void TavrinWaveScenes(const Shoot &shoot);
 
 // Lets queued paints and pending updates run, so the shot shows them.
 void Settle();

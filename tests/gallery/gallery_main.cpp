@@ -43,6 +43,9 @@ int main(int argc, char **argv)
     };
     rb::gallery::StreuScenes(shoot);
     rb::gallery::PrismaScenes(shoot);
+    rb::gallery::TavrinStartScenes(shoot);
+    rb::gallery::TavrinRayScenes(shoot);
+    rb::gallery::TavrinWaveScenes(shoot);
     const QScreen *s = QGuiApplication::primaryScreen();
     std::printf("%d pictures, screen %dx%d at pixel ratio %g\n", written, s->geometry().width(),
                 s->geometry().height(), s->devicePixelRatio());

@@ -16,5 +16,7 @@ struct Program {
 };
 
 std::vector<Program> Programs();
+// Destroys the windows the programs opened, before the application goes.
+void CloseAll();
 
 } // namespace rb::robustness

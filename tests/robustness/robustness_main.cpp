@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -164,14 +165,19 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
+    if (argc < 3 && !(argc == 2 && std::strcmp(argv[1], "--list") == 0)) {
         std::fprintf(stderr, "usage: %s PROGRAM EVENTS [SEED]\n", argv[0]);
         return 2;
+    }
+    if (std::strcmp(argv[1], "--list") == 0) {
+        for (const auto &p : rb::robustness::Programs()) std::printf("%s\n", qPrintable(p.name));
+        return 0;
     }
     rb::PrepareEnvironment();
     QApplication app(argc, argv);
     rb::InitApplication(app);
     const QString name = QString::fromLocal8Bit(argv[1]);
+
     const long events = std::strtol(argv[2], nullptr, 10);
     const unsigned seed = argc > 3 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : 20261207u;
 
@@ -192,6 +198,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "closing the main window did not end the program\n");
         return 4;
     }
+    rb::robustness::CloseAll();
     if (bad != 0) return 3;
     return status;
 }

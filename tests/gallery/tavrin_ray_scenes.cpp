@@ -1,0 +1,7 @@
+#include "gallery.h"
+
+namespace rb::gallery {
+
+void TavrinRayScenes(const Shoot &) {}
+
+} // namespace rb::gallery

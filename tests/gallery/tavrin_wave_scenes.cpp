@@ -1,0 +1,7 @@
+#include "gallery.h"
+
+namespace rb::gallery {
+
+void TavrinWaveScenes(const Shoot &) {}
+
+} // namespace rb::gallery
