@@ -63,12 +63,15 @@ double Picture::LogicalDpi() const
 
 void Picture::Place(QWidget *child, double left, double top, double w, double h) const
 {
+    // left/top give the user position of the control's top-left corner as
+    // seen; width and height extend right and down on the screen, whichever
+    // way the user axes grow.
     const ScaleMap m = Map();
-    const double x0 = m.ToPixelX(left), x1 = m.ToPixelX(left + w);
-    const double y0 = m.ToPixelY(top), y1 = m.ToPixelY(top + h);
-    child->setGeometry(QRect(QPoint(int(std::lround(std::min(x0, x1))), int(std::lround(std::min(y0, y1)))),
-                             QSize(std::max(1, int(std::lround(std::fabs(x1 - x0)))),
-                                   std::max(1, int(std::lround(std::fabs(y1 - y0)))))));
+    const int x = int(std::lround(m.ToPixelX(left)));
+    const int y = int(std::lround(m.ToPixelY(top)));
+    const int pw = int(std::lround(std::fabs(w * m.PixelsPerUnitX())));
+    const int ph = int(std::lround(std::fabs(h * m.PixelsPerUnitY())));
+    child->setGeometry(x, y, std::max(1, pw), std::max(1, ph));
 }
 
 void Picture::Move(QWidget *child, double left, double top) const
@@ -98,12 +101,20 @@ const QImage &Picture::Image()
 
 void Picture::EnsureImage()
 {
+    // Drawing calls come by the hundred thousand: only the logical size is
+    // compared here. A new pixel ratio is noticed by CheckPixelRatio() when
+    // the widget is shown, painted or moved to another screen.
+    if (!image_.isNull() && imageSize_ == size()) return;
+    CheckPixelRatio(true);
+}
+
+void Picture::CheckPixelRatio(bool sizeChanged)
+{
     const double dpr = devicePixelRatioF();
-    const QSize want(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr))));
-    if (!image_.isNull() && image_.size() == want && dpr == dpr_) return;
-    const bool sameLogicalSize = !image_.isNull() &&
-                                 QSizeF(image_.size()) / dpr_ == QSizeF(want) / dpr;
+    if (!image_.isNull() && !sizeChanged && imageSize_ == size() && dpr == dpr_) return;
+    const bool sameLogicalSize = !image_.isNull() && imageSize_ == size();
     dpr_ = dpr;
+    imageSize_ = size();
     RebuildImage(sameLogicalSize);
 }
 
@@ -301,7 +312,7 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
 
 void Picture::paintEvent(QPaintEvent *event)
 {
-    EnsureImage();
+    CheckPixelRatio(false);
     QPainter p(this);
     const QRect r = event->rect();
     const QRectF src(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_);
@@ -316,10 +327,16 @@ void Picture::resizeEvent(QResizeEvent *event)
     if (!image_.isNull()) EnsureImage();
 }
 
+void Picture::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ScreenChangeInternal && !image_.isNull()) CheckPixelRatio(false);
+}
+
 void Picture::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    EnsureImage();
+    CheckPixelRatio(false);
     if (!shownOnce_) {
         shownOnce_ = true;
         QueuePaint();

@@ -70,12 +70,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void EnsureImage();
+    void CheckPixelRatio(bool sizeChanged);
     void RebuildImage(bool keepContent);
     void QueuePaint();
     QPainter &Painter();
@@ -90,6 +92,7 @@ private:
     std::unique_ptr<QPainter> painter_;
     ScaleMap map_;
     double dpr_ = 1.0;
+    QSize imageSize_; // logical size the image was made for
     QRect dirty_;
     QTimer pace_;
     QElapsedTimer sinceFlush_;

@@ -1,0 +1,140 @@
+// The picture surface on a real (offscreen) screen: where drawings land in
+// pixels, in both directions of y and at every pixel ratio; when it asks to
+// be drawn anew; how mouse input and child controls use its user scale.
+#include "app.h"
+#include "number_text.h"
+#include "picture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace rb;
+
+namespace {
+// Is the logical pixel (x, y) of the picture drawn in dark ink?
+bool Ink(Picture &p, int x, int y)
+{
+    const QImage &img = p.Image();
+    const double dpr = img.devicePixelRatio();
+    return qGray(img.pixel(int(x * dpr), int(y * dpr))) < 128;
+}
+
+struct Shown {
+    Picture picture;
+    explicit Shown(int w = 100, int h = 100)
+    {
+        picture.resize(w, h);
+        picture.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&picture));
+    }
+};
+} // namespace
+
+TEST(Picture, DrawsInUserCoordinatesWithYUpOrDown)
+{
+    for (const bool yUp : {true, false}) {
+        Shown s;
+        Picture &p = s.picture;
+        // x from −100 to 100; y either from 100 (top) down to −100, or the reverse
+        if (yUp)
+            p.Scale(-100, 100, 200, -200);
+        else
+            p.Scale(-100, -100, 200, 200);
+        p.Line(-100, 50, 100, 50);
+        const int row = yUp ? 25 : 75;
+        for (int x = 0; x < 100; x += 9) EXPECT_TRUE(Ink(p, x, row)) << yUp << " x=" << x;
+        EXPECT_FALSE(Ink(p, 50, 50));
+        // An arc from 0 to π/2 runs counter-clockwise as seen: upper right.
+        p.Cls();
+        p.Arc(0, 0, 80, 0.05, 1.52);
+        EXPECT_TRUE(Ink(p, 50 + 28, 50 - 28) || Ink(p, 50 + 29, 50 - 29) || Ink(p, 50 + 28, 50 - 29)) << yUp;
+        EXPECT_FALSE(Ink(p, 50 + 28, 50 + 28)) << yUp;
+        // A dot two pixels wide
+        p.Cls();
+        p.SetDrawWidth(2);
+        p.PSet(0, 0);
+        EXPECT_TRUE(Ink(p, 50, 50));
+        EXPECT_FALSE(Ink(p, 53, 53));
+    }
+}
+
+TEST(Picture, AsksToBeDrawnWhenFirstShownAndWhenItsImageIsRebuilt)
+{
+    Picture p;
+    p.resize(80, 60);
+    QSignalSpy paint(&p, &Picture::Paint);
+    p.PSet(10, 10); // drawing before the first show is kept
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    QTest::qWait(20);
+    EXPECT_EQ(paint.count(), 1);
+    p.update();
+    p.hide();
+    p.show();
+    QTest::qWait(20);
+    EXPECT_EQ(paint.count(), 1); // covered or hidden: the pixels were kept
+    EXPECT_EQ(p.Image().width(), int(80 * p.devicePixelRatioF()));
+    p.resize(120, 60);
+    QTest::qWait(20);
+    EXPECT_EQ(paint.count(), 2);
+    EXPECT_EQ(p.Image().width(), int(120 * p.devicePixelRatioF()));
+}
+
+TEST(Picture, MouseAndChildControlsUseTheUserScale)
+{
+    Shown s(200, 100);
+    Picture &p = s.picture;
+    p.Scale(0, 1000, 2000, -1000); // y up, 10 units per pixel
+    QSignalSpy down(&p, &Picture::MouseDown);
+    QSignalSpy up(&p, &Picture::MouseUp);
+    QTest::mousePress(&p, Qt::RightButton, Qt::ShiftModifier, QPoint(50, 25));
+    QTest::mouseRelease(&p, Qt::RightButton, Qt::ShiftModifier, QPoint(50, 25));
+    ASSERT_EQ(down.count(), 1);
+    EXPECT_EQ(down[0][0].toInt(), kRightButton);
+    EXPECT_EQ(down[0][1].toInt(), kShift);
+    EXPECT_DOUBLE_EQ(down[0][2].toDouble(), 500);
+    EXPECT_DOUBLE_EQ(down[0][3].toDouble(), 750);
+    EXPECT_EQ(up.count(), 1);
+
+    QLabel child(QStringLiteral("x"), &p);
+    p.Place(&child, 100, 900, 300, 200);
+    EXPECT_EQ(child.geometry(), QRect(10, 10, 30, 20));
+    EXPECT_DOUBLE_EQ(p.ChildLeft(&child), 100);
+    EXPECT_DOUBLE_EQ(p.ChildTop(&child), 900);
+    EXPECT_DOUBLE_EQ(p.ChildWidth(&child), 300);
+}
+
+TEST(NumberText, ShortestFormInTheUsersLocale)
+{
+    const QLocale de(QLocale::German, QLocale::Germany), en(QLocale::English, QLocale::UnitedStates);
+    struct Case {
+        double value;
+        bool single;
+        const char *german, *english;
+    };
+    const Case cases[] = {
+        {1.33, true, "1,33", "1.33"},    {1.5, true, "1,5", "1.5"},      {60, false, "60", "60"},
+        {44.71, false, "44,71", "44.71"}, {1000, false, "1000", "1000"}, {-0.0, false, "0", "0"},
+        {0.001, false, "0,001", "0.001"}, {38.6, false, "38,6", "38.6"},
+    };
+    for (const Case &c : cases) {
+        const QString g = c.single ? NumberText(float(c.value), de) : NumberText(c.value, de);
+        const QString e = c.single ? NumberText(float(c.value), en) : NumberText(c.value, en);
+        EXPECT_EQ(g.toStdString(), c.german);
+        EXPECT_EQ(e.toStdString(), c.english);
+    }
+}
+
+TEST(End, HidesEveryWindowAndStopsRunsAtTheirNextYield)
+{
+    Shown s;
+    EXPECT_TRUE(DoEvents());
+    End();
+    EXPECT_TRUE(EndRequested());
+    EXPECT_FALSE(s.picture.isVisible());
+    EXPECT_FALSE(DoEvents());
+    ResetEndRequest();
+    EXPECT_TRUE(DoEvents());
+}
