@@ -1,15 +1,186 @@
 #include "form3.h"
 
 #include "app.h"
+#include "controls.h"
+#include "fonts.h"
+#include "raymodel/form2.h"
+#include "units.h"
+#include "wavemodel/form5.h"
+#include "windows.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
 
 namespace rb::tavrin {
+
+namespace {
+
+constexpr Color kLightYellow = RGB(255, 255, 128);
+
+// The client area and every control, in 1/1440 inch.
+constexpr double kClientWidth = 10395, kClientHeight = 10500;
+
+struct Box {
+    double left, top, width, height;
+};
+constexpr Box kLabel2{600, 240, 4095, 615};
+constexpr Box kPicture2{360, 720, 4455, 5175};
+constexpr Box kLabel6{240, 6120, 4575, 2295};
+constexpr Box kCommand4{1560, 9960, 1335, 495};
+constexpr Box kCommand1{4320, 9960, 1335, 495};
+constexpr Box kLabel3{5280, 240, 4455, 615};
+constexpr Box kPicture1{5400, 720, 4455, 5175};
+constexpr Box kLabel7{360, 720, 255, 375}; // on Picture1
+constexpr Box kLabel8{2640, 2280, 255, 255}; // on Picture1
+constexpr Box kLabel5{4920, 6000, 5415, 4215};
+constexpr Box kCommand3{7200, 9960, 1335, 495};
+
+constexpr FontSpec kTitleFont{18, true};
+constexpr FontSpec kTextFont{9.75, true};
+constexpr FontSpec kButtonFont{12, true};
+constexpr FontSpec kMarkFont{12, true};
+
+// Both illustrations share one scale: 4000 units across, about as many per
+// inch down as across, y upwards, the drop's centre 66.6 % of the width from
+// the left and 30 % of the height from the top.
+constexpr double kIllustrationWidth = 4000;
+constexpr double kOriginFromTop = 0.3;
+constexpr double kOriginFromLeft = 0.666;
+
+void PlaceBox(QWidget *w, const Box &b) { PlaceTwips(w, b.left, b.top, b.width, b.height); }
+
+// The design boxes were made for a narrower face: grow a text control until
+// its whole text shows, and keep a wrapped text's width.
+void PlaceText(QWidget *w, const Box &b)
+{
+    PlaceBox(w, b);
+    FitText(w);
+}
+
+} // namespace
 
 Form3::Form3()
 {
     setWindowTitle(tr("Moddelle zur Regenbogendeutung"));
-    connect(this, &Form::Unload, this, [] { End(); });
+    SetBackColor(kLightYellow);
+    setFont(UiFont(kTextFont.points, true));
+
+    Label2 = MakeLabel(this, tr("Strahlenmodell"), kTitleFont, kLightYellow);
+    Picture2 = new Picture(this);
+    Label6 = MakeLabel(this,
+                       tr("Parallele Strahlen treffen die Tropfen : Reflexion und Brechung an den Grenzflächen. "
+                          "Der Verlauf der  gebrochenen, an der Rückseite gespiegelten und wieder gebrochenen "
+                          "Strahlen wird mit Hilfe der Strahlenoptik berechnet.. Der Winkelbereich der "
+                          "rückgestreuten Strahlen und die Farbe werden angezeigt."),
+                       kTextFont, kLightYellow);
+    Command4 = MakeButton(this, tr("Start"), kButtonFont);
+    Command1 = MakeButton(this, tr("End"), kButtonFont);
+    Label3 = MakeLabel(this, tr("Wellenmodell"), kTitleFont, kLightYellow);
+    Picture1 = new Picture(this);
+    Label7 = MakeLabel(Picture1, tr("A"), kMarkFont, kWindowBackground);
+    Label8 = MakeLabel(Picture1, tr("B"), kMarkFont, kWindowBackground);
+    Label5 = MakeLabel(
+        this,
+        tr("Die Simulation beruht auf der Kombination der Hugenschen und der Fresnelschen Vorstellung zur "
+           "Lichtausbreitung. Ebene Wellen (Start in (A)), die durch die Überlagerung elementarer Kreiswellen "
+           "entstanden sind, treffen auf den Tropfen, werden gebrochen, an der Rückseite reflektiert, wieder "
+           "gebrochen und gelangen zum Beobachter (B). Der Weg (Strahl) jeder einzelnen Elementarwelle "
+           "(Huygens) erlaubt die Berechnung der jeweiligen Phase in (B). Aus Phase und Richtung werden "
+           "(Fresnel) die einzelnen Elementarwellen zur in (B) eintreffenden Welle zusammengesetzt. Dabei "
+           "wird entscheidend der Zeigerformalismus eingesetzt."),
+        kTextFont, kLightYellow);
+    Command3 = MakeButton(this, tr("Start"), kButtonFont);
+
+    for (QLabel *l : {Label2, Label3, Label7, Label8}) l->setWordWrap(false);
+    // A click on a text is not a click on the free window area.
+    // Texts lie on the window's surface, under the buttons and pictures: the
+    // description of the wave model reaches down beside "End".
+    for (QLabel *l : {Label2, Label3, Label5, Label6, Label7, Label8}) {
+        l->setAttribute(Qt::WA_NoMousePropagation);
+        if (l->parentWidget() == this) l->lower();
+    }
+    // The marks "A" and "B" appear once the window has loaded.
+    Label7->setVisible(false);
+    Label8->setVisible(false);
+
+    PlaceBox(Picture2, kPicture2);
+    PlaceBox(Picture1, kPicture1);
+    PlaceText(Label2, kLabel2);
+    PlaceText(Label6, kLabel6);
+    PlaceText(Command4, kCommand4);
+    PlaceText(Command1, kCommand1);
+    PlaceText(Label3, kLabel3);
+    PlaceText(Label7, kLabel7);
+    PlaceText(Label8, kLabel8);
+    PlaceText(Label5, kLabel5);
+    PlaceText(Command3, kCommand3);
+
+    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(this, &Picture::Click, this, &Form3::Form_Click);
+    for (Picture *p : {static_cast<Picture *>(this), Picture1, Picture2})
+        connect(p, &Picture::Paint, this, &Form3::RequestPaint);
+    connect(this, &Form::Unload, this, &Form3::Form_Unload);
 }
 
-void Form3::Form_Load() { resize(640, 480); }
+void Form3::Form_Load()
+{
+    // Centred on the screen, at its laid-out size.
+    SetOuterGeometryTwips((ScreenWidthTwips() - kClientWidth) / 2, (ScreenHeightTwips() - kClientHeight) / 2,
+                          kClientWidth, kClientHeight);
+    FreezeSize();
+    ScaleIllustration(Picture1);
+    ScaleIllustration(Picture2);
+    illustrations.piValue = 4 * std::atan(1.0);
+    illustrations.dropRadius = 1000;
+    illustrations.refrIndex = 1.33;
+    Label7->setVisible(true);
+    Label8->setVisible(true);
+}
+
+void Form3::ScaleIllustration(Picture *p)
+{
+    const double w = PixelsToTwips(p->width()), h = PixelsToTwips(p->height());
+    p->SetScaleWidth(kIllustrationWidth);
+    p->SetScaleHeight(-kIllustrationWidth * h / w);
+    p->SetScaleTop(-kOriginFromTop * p->ScaleHeight());
+    p->SetScaleLeft(-kOriginFromLeft * p->ScaleWidth());
+}
+
+void Form3::RequestPaint()
+{
+    if (paintQueued_) return;
+    paintQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            paintQueued_ = false;
+            Form_Paint();
+        },
+        Qt::QueuedConnection);
+}
+
+void Form3::Form_Paint()
+{
+    illustrations.DrawIllustrations(*Picture1, *Picture2, [] { return DoEvents(); });
+}
+
+void Form3::Form_Click() { illustrations.DrawClickRays(*Picture1, [] { return DoEvents(); }); }
+
+void Form3::Command4_Click()
+{
+    Windows::Get().RayForm().show();
+    hide();
+}
+
+void Form3::Command3_Click() { Windows::Get().WaveForm().show(); }
+
+// Every window is closed and the program ends. End() hides them all: none is
+// destroyed while a run of another window may still be on the stack.
+void Form3::Command1_Click() { End(); }
+
+void Form3::Form_Unload() { End(); }
 
 } // namespace rb::tavrin
