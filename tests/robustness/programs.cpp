@@ -7,7 +7,62 @@
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <random>
+
 namespace rb::robustness {
+
+namespace {
+
+// The start window's "End" ends the program; the stream leaves it alone.
+bool StartWindowEnd(const QWidget *w)
+{
+    const tavrin::Form3 *start = tavrin::Windows::Get().LoadedStartForm();
+    return start && w == start->Command1;
+}
+
+void PostMouse(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QCoreApplication::postEvent(w, new QMouseEvent(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier));
+}
+
+// Input that arrives while a sweep runs: each time a sweep button goes
+// down, a few presses, drags and option clicks are queued behind it, so the
+// sweep meets them while it draws. The eighth sweep also meets a request to
+// close the window, which must end the program once that sweep is over.
+void QueueInputBehindSweeps(tavrin::form2 &f)
+{
+    static std::mt19937 rng(1207);
+    static int sweeps = 0;
+    sweeps = 0;
+    const auto queue = [&f] {
+        const auto pick = [](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+        const auto unit = [] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); };
+        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        QWidget *targets[] = {f.Picture3, f.Picture3, f.Option1, f.Option2, f.Option6, f.Option7, f.Option9,
+                              f.Option11, f.Option10, f.Option5, f.Option14, f.Command2, f.Command3, f.Command7};
+        for (int i = 0, n = 2 + pick(6); i < n; ++i) {
+            QWidget *w = targets[pick(int(std::size(targets)))];
+            const Qt::MouseButton b = buttons[pick(4)];
+            QPointF at(unit() * w->width(), unit() * w->height());
+            PostMouse(w, QEvent::MouseButtonPress, at, b, b);
+            for (int m = pick(4); m > 0; --m) {
+                at = QPointF(unit() * w->width(), unit() * w->height());
+                PostMouse(w, QEvent::MouseMove, at, Qt::NoButton, b);
+            }
+            PostMouse(w, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
+        }
+        if (++sweeps == 8) QCoreApplication::postEvent(&f, new QCloseEvent);
+    };
+    QObject::connect(f.Command6, &QPushButton::pressed, &f, queue);
+    QObject::connect(f.Command7, &QPushButton::pressed, &f, queue);
+}
+
+} // namespace
 
 std::vector<Program> Programs()
 {
@@ -32,14 +87,25 @@ std::vector<Program> Programs()
              auto &start = tavrin::Windows::Get().StartForm();
              start.show();
              return static_cast<QWidget *>(&start);
-         }},
+         },
+         StartWindowEnd},
         // tavrin with the ray model open, as after the left "Start".
         {QStringLiteral("tavrin-ray"),
          [] {
              auto &ray = tavrin::Windows::Get().RayForm();
              ray.show();
              return static_cast<QWidget *>(&ray);
-         }},
+         },
+         StartWindowEnd},
+        // The ray model with input arriving in the middle of its sweeps.
+        {QStringLiteral("tavrin-ray-busy"),
+         [] {
+             auto &ray = tavrin::Windows::Get().RayForm();
+             ray.show();
+             QueueInputBehindSweeps(ray);
+             return static_cast<QWidget *>(&ray);
+         },
+         StartWindowEnd},
         // tavrin with the wave model open beside the start window.
         {QStringLiteral("tavrin-wave"),
          [] {
@@ -47,7 +113,8 @@ std::vector<Program> Programs()
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
              return static_cast<QWidget *>(&wave);
-         }},
+         },
+         StartWindowEnd},
     };
 }
 

@@ -13,6 +13,9 @@ namespace rb::robustness {
 struct Program {
     QString name;
     std::function<QWidget *()> open;
+    // Controls the random stream leaves alone, so that it runs its full
+    // length: a program's own "End" button would cut most runs short.
+    std::function<bool(const QWidget *)> spare = {};
 };
 
 std::vector<Program> Programs();

@@ -21,13 +21,17 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 
 namespace {
 
 class Driver {
 public:
-    Driver(QWidget *main, long events, unsigned seed) : main_(main), left_(events), rng_(seed) {}
+    Driver(QWidget *main, long events, unsigned seed, std::function<bool(const QWidget *)> spare)
+        : main_(main), left_(events), rng_(seed), spare_(std::move(spare))
+    {
+    }
 
     void Run()
     {
@@ -49,7 +53,7 @@ private:
             if (!top->isVisible()) continue;
             out.push_back(top);
             for (QWidget *w : top->findChildren<QWidget *>())
-                if (w->isVisible() && w->isEnabled()) out.push_back(w);
+                if (w->isVisible() && w->isEnabled() && !(spare_ && spare_(w))) out.push_back(w);
         }
         return out;
     }
@@ -159,6 +163,7 @@ private:
     QPointer<QWidget> main_;
     long left_;
     std::mt19937 rng_;
+    std::function<bool(const QWidget *)> spare_;
 };
 
 } // namespace
@@ -182,13 +187,17 @@ int main(int argc, char **argv)
     const unsigned seed = argc > 3 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : 20261207u;
 
     QWidget *main = nullptr;
+    std::function<bool(const QWidget *)> spare;
     for (const auto &p : rb::robustness::Programs())
-        if (p.name == name) main = p.open();
+        if (p.name == name) {
+            main = p.open();
+            spare = p.spare;
+        }
     if (!main) {
         std::fprintf(stderr, "unknown program %s\n", argv[1]);
         return 2;
     }
-    Driver driver(main, events, seed);
+    Driver driver(main, events, seed, spare);
     QTimer::singleShot(0, [&driver] { driver.Run(); });
     const int status = app.exec();
     const auto bad = rb::Canvas::NonFiniteCount();
