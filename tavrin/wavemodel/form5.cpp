@@ -1,15 +1,328 @@
 #include "form5.h"
 
+#include "angle_scale.h"
 #include "app.h"
+#include "controls.h"
+#include "fonts.h"
+#include "number_text.h"
+#include "start/form3.h"
+#include "units.h"
+#include "vector_state.h"
+#include "windows.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 namespace rb::tavrin {
 
+namespace {
+
+constexpr FontSpec kControlFont{9.75, true};
+constexpr FontSpec kColourFont{8.25, false};
+constexpr FontSpec kOnOffFont{8.25, true};
+constexpr FontSpec kDegreeFont{12, true};
+constexpr Color kWindowColour = RGB(224, 224, 224);
+constexpr Color kLabelColour = RGB(192, 192, 192);
+
+// The window's own units: 4000 across, 3000 down, whatever the screen.
+constexpr double kWindowScaleWidth = 4000, kWindowScaleHeight = 3000;
+// The window takes this share of the screen, centred on it.
+constexpr double kScreenShare = 0.95;
+
+// A rectangle in window units (or in 1/1440 inch inside a frame).
+struct Box {
+    double left, top, width, height;
+};
+
+// The user coordinates of a picture: left, top, width, height.
+struct Scale4 {
+    double left, top, width, height;
+};
+// Bild I: the phasor chain around the centre, y up.
+constexpr Scale4 kBild1{-100, 100, 200, -200};
+// Bild II: the drop (radius 2000) in the upper right corner, y up, the same
+// number of units per window unit on both axes (36417 : 19000 = 2300 : 1200).
+constexpr Scale4 kBild2{-33417, 3000, 36417, -19000};
+// Bild III: x is the sweep's obsCoord, amplitude bars grow up from 0.
+constexpr Scale4 kBild3{-198000, 2000, 38000, -2000};
+// The angle scale shares Bild III's x axis; its marks hang from the top.
+constexpr Scale4 kScaleBar{-198000, 0, 38000, 200};
+
+// The incoming rays of Bild II are drawn from x = −14000 on.
+constexpr double kHelpTextRight = -14500;
+
+void Apply(Picture *p, const Scale4 &s) { p->Scale(s.left, s.top, s.width, s.height); }
+
+// Controls inside a picture stand at a place in the picture's own units, so
+// they keep their place on the drawing on every screen; their size is that
+// of their text (given in 1/1440 inch, grown until the text fits).
+void PlaceInPicture(Picture *p, QWidget *c, double left, double top, double widthTwips,
+                    double heightTwips)
+{
+    p->Move(c, left, top);
+    c->resize(std::max(1, int(std::lround(TwipsToPixels(widthTwips)))),
+              std::max(1, int(std::lround(TwipsToPixels(heightTwips)))));
+    FitText(c);
+}
+
+// A press on a label or a frame belongs to that control, not to the window
+// behind it: only the bare background traces a ray.
+void KeepPresses(QWidget *w) { w->setAttribute(Qt::WA_NoMousePropagation); }
+
+} // namespace
+
 Form5::Form5()
 {
-    setWindowTitle(tr("Regenbogen: Zeigerformalismus, Komibination aus Strahlen und Wellenoptik (Huygens-Fresnel)"));
+    setWindowTitle(
+        tr("Regenbogen: Zeigerformalismus, Komibination aus Strahlen und Wellenoptik (Huygens-Fresnel)"));
+    SetBackColor(kWindowColour);
+    setFont(UiFont(kControlFont.points, kControlFont.bold));
+    MakeColumn();
+    MakePictures();
+    runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{*this, *Picture3, *Picture4, *Picture1},
+                                       RunHooks());
+
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
+    connect(Option3D1, &QRadioButton::clicked, this, &Form5::Option3D1_Click);
+    connect(Option3D2, &QRadioButton::clicked, this, &Form5::Option3D2_Click);
+    connect(Option3D3, &QRadioButton::clicked, this, &Form5::Option3D3_Click);
+    connect(Option3D4, &QRadioButton::clicked, this, &Form5::Option3D4_Click);
+    connect(Option3D5, &QRadioButton::clicked, this, &Form5::Option3D5_Click);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Form5::VScroll1_Change);
+    connect(Picture4, &Picture::MouseDown, this, &Form5::Picture4_MouseDown);
+    connect(this, &Picture::MouseDown, this, &Form5::Form_MouseDown);
+    // The scale is drawn when the window is first shown, and again whenever
+    // the scale's own picture had to rebuild its image.
+    connect(this, &Picture::Paint, this, &Form5::Form_Paint);
+    connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
 }
 
-void Form5::Form_Load() { resize(640, 480); }
+Form5::~Form5() = default;
+
+void Form5::MakeColumn()
+{
+    Command1 = MakeButton(this, tr("cls"), kControlFont);
+    Command3 = MakeButton(this, tr("Menu"), kControlFont);
+    Command2 = MakeButton(this, tr("Bogensystem"), kControlFont);
+
+    Frame3D1 = MakeFrame(this, tr("Farbe"), kControlFont);
+    Option3D1 = MakeOption(Frame3D1, tr("rot  656nm"), kColourFont, true);
+    Option3D2 = MakeOption(Frame3D1, tr("grün 527nm"), kColourFont, false);
+    Option3D3 = MakeOption(Frame3D1, tr("blau 430nm"), kColourFont, false);
+    PlaceTwips(Option3D1, 120, 240, 1575, 405);
+    PlaceTwips(Option3D2, 120, 540, 1575, 405);
+    PlaceTwips(Option3D3, 120, 900, 1335, 405);
+
+    Frame3D2 = MakeFrame(this, tr("Bild I / II"), kControlFont);
+    Option3D4 = MakeOption(Frame3D2, tr("on"), kOnOffFont, true);
+    Option3D5 = MakeOption(Frame3D2, tr("off"), kOnOffFont, false);
+    PlaceTwips(Option3D4, 120, 240, 975, 400);
+    PlaceTwips(Option3D5, 120, 540, 855, 400);
+
+    Label5 = MakeLabel(this, tr("Tropfendurchm."), kControlFont, kLabelColour);
+    Label6 = MakeLabel(this, tr("in Miikrometer"), kControlFont, kLabelColour);
+    for (QLabel *l : {Label5, Label6}) l->setWordWrap(false);
+    // The top end is the smallest drop: 50 at the top, 2000 at the bottom.
+    VScroll1 = MakeScrollBar(this, Qt::Vertical, 50, 2000, 1, 1, 1000);
+    text1 = MakeTextBox(this, QStringLiteral("1000"), kControlFont);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{Frame3D1, Frame3D2, Label5, Label6}) KeepPresses(w);
+}
+
+void Form5::MakePictures()
+{
+    Picture3 = new Picture(this);
+    Picture4 = new Picture(this);
+    Picture1 = new Picture(this);
+    // Made last, so it lies on top of Bild III where the two overlap: the
+    // short marks of the scale hang into that strip and stay visible.
+    Picture2 = new Picture(this);
+
+    Label7 = MakeClearLabel(Picture3, tr("Zeigeraddition (Bild I) für jeden Strahl "), kControlFont);
+    Label8 = MakeClearLabel(Picture4,
+                            tr("Zeigeraddition für jeden Strahl im regenbogenrelevanten Winkelbereich "
+                               "(Bild II): Automatischer Durchlauf: Klick auf Bogensystem. Per Hand: Mit "
+                               "der Maus auf gewünschten Winkel,  Klick mit der linken Maustaste."),
+                            kControlFont);
+    Text2 = MakeTextBox(Picture4, tr("Text2"), kControlFont);
+    Label12 = MakeClearLabel(Picture4, tr("Beobachtung: Fernfeld"), kControlFont);
+    Label9 = MakeClearLabel(Picture1,
+                            tr("Zeigeraddition:( Bild III): Winkelverteilung der Strahlen "
+                               "(Elementarwellen), innere Bögen"),
+                            kControlFont);
+    Label10 = MakeClearLabel(Picture2, tr("44°"), kDegreeFont);
+    Label1 = MakeClearLabel(Picture2, tr("43°"), kDegreeFont);
+    Label2 = MakeClearLabel(Picture2, tr("42°"), kDegreeFont);
+    Label3 = MakeClearLabel(Picture2, tr("41°"), kDegreeFont);
+    Label4 = MakeClearLabel(Picture2, tr("40°"), kDegreeFont);
+    Label11 = MakeClearLabel(Picture2, tr("39°"), kDegreeFont);
+    for (QLabel *l : {Label7, Label12, Label9, Label10, Label1, Label2, Label3, Label4, Label11})
+        l->setWordWrap(false);
+    // Shown by the sweep, hidden by a click into Bild II.
+    Text2->hide();
+    Label12->hide();
+}
+
+WaveRunHooks Form5::RunHooks()
+{
+    return {[] { return DoEvents(); }, [this](double degrees) { ShowAngle(degrees); },
+            [this](bool visible) { ShowReadout(visible); }};
+}
+
+void Form5::ShowAngle(double degrees)
+{
+    Text2->setText(NumberText(degrees) + QStringLiteral("°"));
+    // The text layout may leave the vector unit in its slow state; the next
+    // ray's maths should not pay for it.
+    ClearUpperVectorState();
+}
+
+void Form5::ShowReadout(bool visible)
+{
+    Text2->setVisible(visible);
+    Label12->setVisible(visible);
+}
+
+// --- load -----------------------------------------------------------------
+
+void Form5::Form_Load()
+{
+    const double screenW = ScreenWidthTwips(), screenH = ScreenHeightTwips();
+    const double w = kScreenShare * screenW, h = kScreenShare * screenH;
+    SetOuterGeometryTwips((screenW - w) / 2, (screenH - h) / 2, w, h);
+    Scale(0, 0, kWindowScaleWidth, kWindowScaleHeight);
+    PlaceColumn();
+    Place(Picture3, 450, 25, 1200, 1200);
+    Place(Picture4, 1675, 25, 2300, 1200);
+    Place(Picture1, 450, 1250, 3525, 1575);
+    Place(Picture2, 450, 2775, 3525, 200);
+    ScalePictures();
+
+    model = WaveModel();
+    PlacePictureLabels();
+    MoveDegreeLabels();
+    FreezeSize();
+}
+
+void Form5::PlaceColumn()
+{
+    Place(Command1, 25, 25, 400, 150);
+    Place(Command3, 25, 200, 400, 150);
+    Place(Command2, 25, 375, 400, 150);
+    Place(Frame3D1, 25, 575, 400, 600);
+    Place(Frame3D2, 25, 1225, 400, 500);
+    Place(Label5, 25, 1750, 400, 80);
+    Place(Label6, 25, 1830, 400, 80);
+    Place(VScroll1, 25, 1955, 180, 600);
+    Place(text1, 230, 2200, 200, 180);
+    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Frame3D1, Option3D1,
+                                                       Option3D2, Option3D3, Frame3D2, Option3D4,
+                                                       Option3D5, Label5, Label6, text1})
+        FitText(w);
+}
+
+void Form5::ScalePictures()
+{
+    Apply(Picture3, kBild1);
+    Apply(Picture1, kBild3);
+    Apply(Picture2, kScaleBar);
+    Apply(Picture4, kBild2);
+}
+
+void Form5::PlacePictureLabels()
+{
+    PlaceInPicture(Picture3, Label7, kBild1.left, kBild1.top, 4335, 255);
+    PlaceInPicture(Picture4, Label8, kBild2.left, kBild2.top, 7455, 1215);
+    // The help text of Bild II ends left of where the incoming rays are drawn
+    // from, so no ray runs through it; on a small screen it wraps once more.
+    const int raysFrom = int(Picture4->Map().ToPixelX(kHelpTextRight));
+    if (Label8->x() + Label8->width() > raysFrom) {
+        Label8->resize(raysFrom - Label8->x(), Label8->height());
+        FitText(Label8);
+    }
+    PlaceInPicture(Picture1, Label9, kBild3.left + 360, kBild3.top, 11175, 255);
+    // The readout sits at the foot of Bild II, right of the rays that run
+    // down to the observer: the angle, then what it is the angle of.
+    Text2->setText(NumberText(44.71) + QStringLiteral("°")); // as wide as any readout
+    PlaceInPicture(Picture4, Text2, -13900, -13900, 735, 375);
+    Text2->setText(tr("Text2"));
+    PlaceInPicture(Picture4, Label12, -10200, -13900, 2775, 375);
+}
+
+void Form5::MoveDegreeLabels()
+{
+    // Each label's left edge stands at the long mark of its angle, below the
+    // short marks.
+    constexpr double kLabelTop = 70;
+    const struct {
+        QLabel *label;
+        double degrees;
+        double widthTwips;
+    } labels[] = {{Label10, 44, 735}, {Label1, 43, 855}, {Label2, 42, 855},
+                  {Label3, 41, 615},  {Label4, 40, 855}, {Label11, 39, 735}};
+    for (const auto &l : labels)
+        PlaceInPicture(Picture2, l.label, AngleScaleX(l.degrees, model.piValue), kLabelTop, l.widthTwips, 375);
+}
+
+// --- events ---------------------------------------------------------------
+
+void Form5::Form_Paint() { DrawAngleScale(*Picture2, model.piValue); }
+
+template <typename Run> void Form5::RunCounted(Run run)
+{
+    ++runsActive_;
+    run();
+    --runsActive_;
+}
+
+void Form5::Command1_Click()
+{
+    Picture4->Cls();
+    Picture1->Cls();
+    Picture3->Cls();
+    model.stopRequest = true;
+}
+
+void Form5::Command2_Click()
+{
+    RunCounted([this] { runs_->AutomaticSweep(); });
+}
+
+void Form5::Command3_Click()
+{
+    Form3 &start = Windows::Get().StartForm();
+    start.show();
+    start.raise();
+    start.activateWindow();
+}
+
+void Form5::Picture4_MouseDown(int, int, double x, double y)
+{
+    RunCounted([this, x, y] { runs_->ObservationPointByHand(x, y); });
+}
+
+void Form5::Form_MouseDown(int button, int, double x, double y) { runs_->SingleRay(x, y, button); }
+
+void Form5::Option3D1_Click() { model.SelectColour(WaveColour::Red); }
+void Form5::Option3D2_Click() { model.SelectColour(WaveColour::Green); }
+void Form5::Option3D3_Click() { model.SelectColour(WaveColour::Blue); }
+void Form5::Option3D4_Click() { model.drawFigures = true; }
+void Form5::Option3D5_Click() { model.drawFigures = false; }
+
+void Form5::VScroll1_Change()
+{
+    model.SetDiameter(VScroll1->value());
+    text1->setText(QString::number(model.diameterValue));
+}
 
 } // namespace rb::tavrin

@@ -1,7 +1,25 @@
-// Placeholder of the window; it is being built.
+// The window of the wave model: a column of buttons, options and the drop
+// diameter on the left, and four pictures to the right of it:
+//   Bild I   (Picture3) the chain of phasors of the fan, origin in the centre,
+//   Bild II  (Picture4) the drop with the rays running to the observer,
+//   Bild III (Picture1) one amplitude bar per observation angle,
+//   and under Bild III the angle scale (Picture2) with its degree labels.
+// The window's own background takes presses outside the controls: a press
+// there traces one ray at the press height.
 #pragma once
 
 #include "form.h"
+#include "wave_model.h"
+#include "wave_runs.h"
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 
 namespace rb::tavrin {
 
@@ -9,7 +27,62 @@ class Form5 : public Form {
     Q_OBJECT
 public:
     Form5();
+    ~Form5() override;
+
     void Form_Load();
+    void Form_Paint();
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Picture4_MouseDown(int button, int shift, double x, double y);
+    void Option3D1_Click();
+    void Option3D2_Click();
+    void Option3D3_Click();
+    void Option3D4_Click();
+    void Option3D5_Click();
+    void VScroll1_Change();
+
+    // How many sweeps and by-hand runs are on the stack right now: a run
+    // started during another run's yield runs inside it.
+    int RunsActive() const { return runsActive_; }
+
+    // The window-level state of the wave model.
+    WaveModel model;
+
+    QPushButton *Command1; // "cls"
+    QPushButton *Command3; // "Menu"
+    QPushButton *Command2; // "Bogensystem"
+    QGroupBox *Frame3D1;   // colour
+    QRadioButton *Option3D1, *Option3D2, *Option3D3;
+    QGroupBox *Frame3D2;   // figures on / off
+    QRadioButton *Option3D4, *Option3D5;
+    QLabel *Label5, *Label6;
+    QScrollBar *VScroll1;  // drop diameter
+    QLineEdit *text1;      // shows the diameter; never read
+    Picture *Picture3;     // Bild I
+    Picture *Picture4;     // Bild II
+    Picture *Picture1;     // Bild III
+    Picture *Picture2;     // angle scale
+    QLabel *Label7, *Label8, *Label9, *Label12;
+    QLineEdit *Text2;      // the sweep's angle readout
+    // Degree labels of the angle scale, 44° … 39° from left to right.
+    QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label11;
+
+private:
+    void MakeColumn();
+    void MakePictures();
+    void PlaceColumn();
+    void ScalePictures();
+    void PlacePictureLabels();
+    void MoveDegreeLabels();
+    WaveRunHooks RunHooks();
+    void ShowAngle(double degrees);
+    void ShowReadout(bool visible);
+    template <typename Run> void RunCounted(Run run);
+
+    std::unique_ptr<WaveRuns> runs_;
+    int runsActive_ = 0;
 };
 
 } // namespace rb::tavrin
