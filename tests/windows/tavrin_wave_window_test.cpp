@@ -1,0 +1,393 @@
+// The wave-model window as a user meets it: its layout and texts, what its
+// controls do to the model, the sweep with its readout, stops and closes in
+// the middle of a sweep, runs started during a sweep, the observation point
+// by hand and the single ray on the window's background.
+#include "app.h"
+#include "number_text.h"
+#include "tavrin/start/form3.h"
+#include "tavrin/wavemodel/angle_scale.h"
+#include "tavrin/wavemodel/form5.h"
+#include "tavrin/wavemodel/wave_fan.h"
+#include "tavrin/windows.h"
+#include "text_fit.h"
+#include "units.h"
+
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace rb;
+using rb::tavrin::Form5;
+using rb::testing::ClippedTexts;
+
+namespace {
+
+constexpr QRgb kRed = qRgb(255, 0, 0);
+// The bar of the sweep's last position stands on Bild III's right edge.
+constexpr double kLastVisibleBar = tavrin::kObsLast - tavrin::kObsStep;
+
+class WaveWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ResetEndRequest(); }
+    void TearDown() override
+    {
+        QLocale::setDefault(savedLocale_);
+        tavrin::Windows::Get().Reset();
+        ResetEndRequest();
+    }
+
+    Form5 &Open()
+    {
+        Form5 &f = tavrin::Windows::Get().WaveForm();
+        f.show();
+        QTest::qWait(30); // the queued first paint
+        return f;
+    }
+
+    // Runs `action` once, at the first event pass (during a run's yield)
+    // where `when` holds.
+    void During(std::function<bool()> when, std::function<void()> action)
+    {
+        auto *t = new QTimer(&timers_);
+        t->setInterval(0);
+        QObject::connect(t, &QTimer::timeout, t, [t, when, action] {
+            if (!when()) return;
+            t->stop();
+            action();
+        });
+        t->start();
+    }
+
+    // A press at a point in a picture's (or the window's) user units.
+    static void Press(Picture *p, double x, double y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        const ScaleMap m = p->Map();
+        QTest::mouseClick(p, b, Qt::NoModifier, QPoint(int(m.ToPixelX(x)), int(m.ToPixelY(y))));
+    }
+
+    QObject timers_;
+    QLocale savedLocale_;
+};
+
+// Device pixels of a picture that are not its white background.
+int Inked(Picture *p)
+{
+    const QImage &img = p->Image();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != qRgb(255, 255, 255);
+    return n;
+}
+
+// Is there a pixel of colour c within a third of a bar's spacing of x?
+bool BarAt(Picture *p1, double x, QRgb c)
+{
+    const QImage &img = p1->Image();
+    const double dpr = img.devicePixelRatio();
+    const ScaleMap m = p1->Map();
+    const int from = int(m.ToPixelX(x - 60) * dpr), to = int(m.ToPixelX(x + 60) * dpr);
+    for (int px = std::max(0, from); px <= std::min(img.width() - 1, to); ++px)
+        for (int py = 0; py < img.height(); ++py)
+            if (img.pixel(px, py) == c) return true;
+    return false;
+}
+
+// The number of separate dark marks along a row of the angle scale.
+int MarksAtHeight(Picture *p2, double y)
+{
+    const QImage &img = p2->Image();
+    const int row = int(p2->Map().ToPixelY(y) * img.devicePixelRatio());
+    int marks = 0;
+    bool inMark = false;
+    for (int x = 0; x < img.width(); ++x) {
+        const bool dark = qGray(img.pixel(x, row)) < 128;
+        marks += dark && !inMark;
+        inMark = dark;
+    }
+    return marks;
+}
+
+} // namespace
+
+TEST_F(WaveWindow, OpensEmptyWithItsScaleAndEveryTextVisible)
+{
+    Form5 &f = Open();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Regenbogen: Zeigerformalismus, Komibination aus Strahlen und "
+                                              "Wellenoptik (Huygens-Fresnel)"));
+    // 95 % of the screen, centred.
+    EXPECT_NEAR(f.WidthTwips(), 0.95 * ScreenWidthTwips(), 20);
+    EXPECT_NEAR(f.HeightTwips(), 0.95 * ScreenHeightTwips(), 20);
+    EXPECT_NEAR(f.LeftTwips(), 0.025 * ScreenWidthTwips(), 20);
+    EXPECT_NEAR(f.TopTwips(), 0.025 * ScreenHeightTwips(), 20);
+    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+
+    // Bild I, II and III are empty; the readout waits for the first sweep.
+    EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4) + Inked(f.Picture1), 0);
+    EXPECT_FALSE(f.Text2->isVisible());
+    EXPECT_FALSE(f.Label12->isVisible());
+
+    // Six long marks reach the middle of the scale, sixty short ones hang
+    // from its top; the scale lies over Bild III where the two overlap.
+    EXPECT_EQ(MarksAtHeight(f.Picture2, 75), 6);
+    EXPECT_EQ(MarksAtHeight(f.Picture2, 25), 60);
+    const QPoint inOverlap = f.Picture2->geometry().topLeft() + QPoint(5, 2);
+    EXPECT_EQ(f.childAt(inOverlap), f.Picture2);
+    // The degree labels stand at their marks, 44° on the left to 39°.
+    const QLabel *degrees[] = {f.Label10, f.Label1, f.Label2, f.Label3, f.Label4, f.Label11};
+    for (int i = 0; i < 6; ++i) {
+        const double mark = tavrin::AngleScaleX(44 - i, f.model.piValue);
+        EXPECT_EQ(degrees[i]->text(), QStringLiteral("%1°").arg(44 - i));
+        EXPECT_NEAR(degrees[i]->x(), f.Picture2->Map().ToPixelX(mark), 1) << i;
+    }
+    // Help texts and readout inside Bild II, clear of the drop.
+    for (const QWidget *w : {static_cast<QWidget *>(f.Label8), static_cast<QWidget *>(f.Text2),
+                             static_cast<QWidget *>(f.Label12)})
+        EXPECT_TRUE(f.Picture4->rect().contains(w->geometry()));
+    EXPECT_LT(f.Label8->geometry().right(), f.Picture4->Map().ToPixelX(-14000));
+}
+
+TEST_F(WaveWindow, ControlsSetTheModelAndRaiseTheStop)
+{
+    Form5 &f = Open();
+    EXPECT_EQ(f.model.refrIndex, 1.33); // until a colour is clicked
+    struct Case {
+        QRadioButton *option;
+        int offset;
+        double waveParam, refrIndex;
+        Color colour;
+    };
+    const Case cases[] = {
+        {f.Option3D2, 50, 0.589, 1.3352, RGB(0, 255, 0)},
+        {f.Option3D3, 100, 0.4, 1.3406, RGB(0, 0, 255)},
+        {f.Option3D1, 0, 0.7, 1.3312, RGB(255, 0, 0)},
+        {f.Option3D1, 0, 0.7, 1.3312, RGB(255, 0, 0)}, // clicking the chosen one again
+    };
+    for (const Case &c : cases) {
+        f.model.stopRequest = false;
+        QTest::mouseClick(c.option, Qt::LeftButton, Qt::NoModifier, QPoint(8, c.option->height() / 2));
+        EXPECT_TRUE(c.option->isChecked());
+        EXPECT_EQ(f.model.barOffset, c.offset);
+        EXPECT_EQ(f.model.waveParam, c.waveParam);
+        EXPECT_EQ(f.model.refrIndex, c.refrIndex);
+        EXPECT_EQ(f.model.RayColor(), c.colour);
+        EXPECT_TRUE(f.model.stopRequest);
+    }
+
+    QTest::mouseClick(f.Option3D5, Qt::LeftButton, Qt::NoModifier, QPoint(8, f.Option3D5->height() / 2));
+    EXPECT_FALSE(f.model.drawFigures);
+    QTest::mouseClick(f.Option3D4, Qt::LeftButton, Qt::NoModifier, QPoint(8, f.Option3D4->height() / 2));
+    EXPECT_TRUE(f.model.drawFigures);
+
+    // The scroll bar's top end is the smallest drop; the text box only shows.
+    f.model.stopRequest = false;
+    f.VScroll1->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(f.model.diameterValue, 50);
+    EXPECT_EQ(f.text1->text(), QStringLiteral("50"));
+    EXPECT_TRUE(f.model.stopRequest);
+    f.VScroll1->setFocus();
+    QTest::keyClick(f.VScroll1, Qt::Key_Down);
+    EXPECT_EQ(f.model.diameterValue, 51);
+    QTest::keyClicks(f.text1, QStringLiteral("7"));
+    EXPECT_EQ(f.model.diameterValue, 51);
+
+    // "cls" clears the figures, keeps the scale, raises the stop.
+    f.Picture1->Line(-190000, 0, -190000, 1000);
+    f.model.stopRequest = false;
+    const int scale = Inked(f.Picture2);
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    EXPECT_EQ(Inked(f.Picture1), 0);
+    EXPECT_EQ(Inked(f.Picture2), scale);
+    EXPECT_TRUE(f.model.stopRequest);
+
+    // "Menu" brings the start window; this one stays open as it is.
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    EXPECT_TRUE(tavrin::Windows::Get().StartForm().isVisible());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.model.diameterValue, 51);
+}
+
+TEST_F(WaveWindow, SweepReadsOutTheAnglesInTheUsersLocaleAndDrawsTheBow)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Form5 &f = Open();
+    QStringList readouts;
+    QObject::connect(f.Text2, &QLineEdit::textChanged, f.Text2, [&](const QString &t) { readouts << t; });
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_EQ(f.RunsActive(), 0);
+    ASSERT_EQ(readouts.size(), tavrin::kSweepPositions);
+    EXPECT_EQ(readouts.front(), QStringLiteral("44,71°"));
+    EXPECT_EQ(readouts.back(), QStringLiteral("38,66°"));
+    EXPECT_TRUE(f.Text2->isVisible());
+    EXPECT_TRUE(f.Label12->isVisible());
+    // The drop and the rays of the last position, and its phasor chain.
+    EXPECT_GT(Inked(f.Picture4), 1000);
+    EXPECT_GT(Inked(f.Picture3), 0);
+    // The main bow's bars and the inner bows' stand in Bild III.
+    EXPECT_TRUE(BarAt(f.Picture1, -185000, kRed));
+    EXPECT_TRUE(BarAt(f.Picture1, -179800, kRed));
+    EXPECT_FALSE(f.model.stopRequest);
+    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+
+    // With the figures off only bars and readout change.
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    f.Option3D5->click();
+    readouts.clear();
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_EQ(readouts.size(), tavrin::kSweepPositions);
+    EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4), 0);
+    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
+}
+
+TEST_F(WaveWindow, StopDuringASweepTakesEffectBeforeTheNextRayAndDrawsNoBar)
+{
+    enum Stop { Cls, Colour, ScrollBar };
+    for (Stop stop : {Cls, Colour, ScrollBar}) {
+        Form5 &f = Open();
+        tavrin::WaveModel atStop;
+        During([&] { return f.model.obsCoord >= -185000; },
+               [&] {
+                   atStop = f.model;
+                   if (stop == Cls) QTest::mouseClick(f.Command1, Qt::LeftButton);
+                   if (stop == Colour) QTest::mouseClick(f.Option3D2, Qt::LeftButton, {}, QPoint(8, 8));
+                   if (stop == ScrollBar) f.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+               });
+        QTest::mouseClick(f.Command2, Qt::LeftButton);
+        // No ray was traced after the stop: the ray state is where the stop
+        // found it, and after "cls" Bild I and II stay empty.
+        EXPECT_EQ(f.model.obsCoord, atStop.obsCoord) << stop;
+        EXPECT_EQ(f.model.curX, atStop.curX) << stop;
+        EXPECT_EQ(f.model.curY, atStop.curY) << stop;
+        EXPECT_EQ(f.model.rayAngle, atStop.rayAngle) << stop;
+        if (stop == Cls) {
+            EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4) + Inked(f.Picture1), 0);
+        }
+        // The interrupted position has no bar; the one before it has.
+        if (stop != Cls) {
+            EXPECT_TRUE(BarAt(f.Picture1, atStop.obsCoord - tavrin::kObsStep, kRed)) << stop;
+            EXPECT_FALSE(BarAt(f.Picture1, atStop.obsCoord, kRed)) << stop;
+        }
+        // The readout keeps the angle of the interrupted position.
+        EXPECT_EQ(f.Text2->text(),
+                  NumberText(tavrin::ReadoutAngle(atStop.obsCoord, f.model.piValue)) + QStringLiteral("°"));
+        TearDown();
+    }
+}
+
+TEST_F(WaveWindow, ClosingDuringASweepEndsTheProgramAtOnce)
+{
+    Form5 &f = Open();
+    QElapsedTimer sinceClose;
+    During([&] { return f.model.obsCoord >= -190000; },
+           [&] {
+               sinceClose.start();
+               f.close();
+           });
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_TRUE(sinceClose.isValid());
+    EXPECT_LT(sinceClose.elapsed(), 100);
+    EXPECT_TRUE(EndRequested());
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.RunsActive(), 0);
+    EXPECT_LT(f.model.obsCoord, tavrin::kObsLast);
+}
+
+TEST_F(WaveWindow, RunsStartedDuringASweepRunInsideIt)
+{
+    Form5 &f = Open();
+    f.Option3D5->click(); // figures off: quicker, and the by-hand run still marks Bild I
+    // A press into Bild II during the sweep: the sweep goes on to its end.
+    During([&] { return f.model.obsCoord >= -190000; },
+           [&] {
+               Press(f.Picture4, -20000, -12000);
+               Press(&f, 437, 1500); // and a single ray from the background
+           });
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_EQ(f.model.obsCoord, tavrin::kObsLast + tavrin::kObsStep);
+    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
+    EXPECT_EQ(f.Text2->text(), NumberText(38.66) + QStringLiteral("°"));
+    EXPECT_FALSE(f.Text2->isVisible()); // hidden by the press into Bild II
+
+    // A second "Bogensystem" during a sweep runs to its end; the first one
+    // then finishes the position it was at and ends as well.
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    int inner = 0;
+    During([&] { return f.model.obsCoord >= -190000; },
+           [&] {
+               QTest::mouseClick(f.Command2, Qt::LeftButton);
+               inner = f.RunsActive();
+           });
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_EQ(inner, 1);
+    EXPECT_EQ(f.RunsActive(), 0);
+    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
+    EXPECT_FALSE(f.model.stopRequest);
+}
+
+TEST_F(WaveWindow, ClickIntoBildTwoShowsThatPointsChainAndResultant)
+{
+    for (const bool figures : {false, true}) {
+        Form5 &f = Open();
+        (figures ? f.Option3D4 : f.Option3D5)->click();
+        // A sweep shows the readout; the click into Bild II hides it.
+        During([] { return true; }, [&] { f.Command1->click(); });
+        f.Command2->click();
+        EXPECT_TRUE(f.Text2->isVisible());
+        Press(f.Picture4, -12000, -13300);
+        EXPECT_FALSE(f.Text2->isVisible());
+        EXPECT_FALSE(f.Label12->isVisible());
+        const QImage &chain = f.Picture3->Image();
+        const double dpr = chain.devicePixelRatio();
+        // The origin of Bild I is marked either way.
+        EXPECT_LT(qGray(chain.pixel(int(chain.width() / 2), int(chain.height() / 2))), 128) << figures;
+        if (figures) {
+            // Where the rays meet nearly in step the chain is long: the red
+            // resultant runs out of Bild I.
+            EXPECT_GT(Inked(f.Picture4), 1000);
+            EXPECT_GT(Inked(f.Picture3), int(300 * dpr));
+            const ScaleMap m = f.Picture3->Map();
+            int red = 0;
+            for (int y = 0; y < chain.height(); ++y)
+                for (int x = 0; x < chain.width(); ++x) red += chain.pixel(x, y) == kRed;
+            EXPECT_GT(red, int(m.PixelsPerUnitX() * 100 * dpr)) << "resultant";
+        } else {
+            EXPECT_LT(Inked(f.Picture3), int(25 * dpr * dpr));
+        }
+        TearDown();
+    }
+}
+
+TEST_F(WaveWindow, PressOnTheBackgroundTracesOneRay)
+{
+    Form5 &f = Open();
+    const auto redOnForm = [&](double y) {
+        const QImage &img = f.Image();
+        const double dpr = img.devicePixelRatio();
+        const int x = int(f.Map().ToPixelX(5) * dpr), row = int(f.Map().ToPixelY(y) * dpr);
+        for (int py = row - 1; py <= row + 1; ++py)
+            if (img.pixel(x, py) == kRed) return true;
+        return false;
+    };
+    // Below the drop's height nothing happens.
+    Press(&f, 437, 2100);
+    EXPECT_EQ(Inked(f.Picture4), 0);
+    EXPECT_FALSE(redOnForm(2100));
+    // A press on a label is the label's.
+    QTest::mouseClick(f.Label5, Qt::LeftButton);
+    EXPECT_EQ(Inked(f.Picture4), 0);
+
+    Press(&f, 437, 1800);
+    EXPECT_TRUE(redOnForm(1800)); // the stroke to the window's left edge
+    const int left = Inked(f.Picture4);
+    EXPECT_GT(left, 100);
+    f.Picture4->Cls();
+    Press(&f, 437, 1800, Qt::RightButton); // adds the secondary bow
+    EXPECT_GT(Inked(f.Picture4), left);
+}
