@@ -6,6 +6,7 @@
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
+#include "wave_input.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -112,6 +113,17 @@ std::vector<Program> Programs()
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
+             return static_cast<QWidget *>(&wave);
+         },
+         StartWindowEnd},
+        // The wave model with clicks arriving in the middle of its runs, and
+        // closed in the middle of a sweep at the end.
+        {QStringLiteral("tavrin-wave-busy"),
+         [] {
+             tavrin::Windows::Get().StartForm().show();
+             auto &wave = tavrin::Windows::Get().WaveForm();
+             wave.show();
+             DisturbWaveRuns(wave);
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},
