@@ -265,7 +265,7 @@ void Picture::DoDot(double x, double y, Color c, int width)
         QPainter &p = Painter();
         p.setPen(Qt::NoPen);
         p.setBrush(ToQColor(c));
-        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setRenderHint(QPainter::Antialiasing, false);
         p.drawEllipse(QPointF(dx, dy), size / 2, size / 2);
         p.setBrush(Qt::NoBrush);
     }
@@ -292,7 +292,9 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     QPainter &p = Painter();
     p.setPen(QPen(ToQColor(c), pen));
     p.setBrush(Qt::NoBrush);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Aliased like the lines: drawing the same arc again must leave the
+    // picture as it was, and blended edge pixels would darken each time.
+    p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF box(cx - rp, cy - rp, 2 * rp, 2 * rp);
     if (full) {
         p.drawEllipse(box);

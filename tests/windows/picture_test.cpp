@@ -60,6 +60,25 @@ TEST(Picture, DrawsInUserCoordinatesWithYUpOrDown)
     }
 }
 
+TEST(Picture, DrawingTheSameFiguresAgainChangesNoPixel)
+{
+    Shown s(120, 120);
+    Picture &p = s.picture;
+    p.Scale(-100, 100, 200, -200);
+    const auto draw = [&p] {
+        p.Circle(0, 0, 60);
+        p.Arc(-20, 10, 45, 2.7, 5.9);
+        p.Line(-90, -80, 70, 95);
+        p.SetDrawWidth(5);
+        p.PSet(30, -40);
+        p.SetDrawWidth(1);
+    };
+    draw();
+    const QImage once = p.Image().copy();
+    draw();
+    EXPECT_EQ(p.Image(), once);
+}
+
 TEST(Picture, AsksToBeDrawnWhenFirstShownAndWhenItsImageIsRebuilt)
 {
     Picture p;
