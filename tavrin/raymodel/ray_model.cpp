@@ -1,4 +1,5 @@
 #include "ray_model.h"
+#include "drop_chord.h"
 
 #include <cmath>
 
@@ -64,14 +65,11 @@ void RayModel::AdvancePosition() { posAngle = (posAngle - piValue) + 2 * refrAng
 
 void RayModel::DrawChord(Canvas &scene)
 {
-    const double theta = piValue + posAngle + refrAngle;
-    dirSin = std::sin(theta);
-    dirCos = std::cos(theta);
-    // The second intersection of the line with a circle about the origin;
-    // the length is held in single precision.
-    const float s = static_cast<float>(-2 * (dirSin * curY + dirCos * curX));
-    nextX = curX + dirCos * s;
-    nextY = curY + dirSin * s;
+    const Chord c = ChordFrom(curX, curY, piValue + posAngle + refrAngle);
+    dirSin = c.dirSin;
+    dirCos = c.dirCos;
+    nextX = c.nextX;
+    nextY = c.nextY;
     scene.Line(curX, curY, nextX, nextY, RayColor());
     curX = nextX;
     curY = nextY;

@@ -1,4 +1,5 @@
 #include "start_illustrations.h"
+#include "drop_chord.h"
 
 namespace rb::tavrin {
 
@@ -50,13 +51,11 @@ void StartIllustrations::AdvancePosition() { posAngle = (posAngle - piValue) + 2
 
 void StartIllustrations::DrawChord(Canvas &picture)
 {
-    const double theta = piValue + posAngle + refrAngle;
-    dirSin = std::sin(theta);
-    dirCos = std::cos(theta);
-    // Second intersection with the circle; the length is single precision.
-    const float s = static_cast<float>(-2 * (dirSin * curY + dirCos * curX));
-    nextX = curX + dirCos * s;
-    nextY = curY + dirSin * s;
+    const Chord c = ChordFrom(curX, curY, piValue + posAngle + refrAngle);
+    dirSin = c.dirSin;
+    dirCos = c.dirCos;
+    nextX = c.nextX;
+    nextY = c.nextY;
     picture.Line(curX, curY, nextX, nextY);
     curX = nextX;
     curY = nextY;

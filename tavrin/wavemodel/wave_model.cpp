@@ -1,4 +1,5 @@
 #include "wave_model.h"
+#include "drop_chord.h"
 
 #include <cmath>
 
@@ -79,15 +80,11 @@ void WaveModel::StartRay(double b)
 
 void WaveModel::Advance(Canvas *picture4)
 {
-    const double theta = refrAngle + piValue + rayAngle;
-    dirSin = std::sin(theta);
-    dirCos = std::cos(theta);
-    // The current point lies on the circle, so the line through it meets the
-    // circle again after this length. It is kept in single precision: that
-    // fixes the exact points the chords end on.
-    const float t = static_cast<float>(-2.0 * (curX * dirCos + curY * dirSin));
-    nextX = curX + t * dirCos;
-    nextY = curY + t * dirSin;
+    const Chord c = ChordFrom(curX, curY, refrAngle + piValue + rayAngle);
+    dirSin = c.dirSin;
+    dirCos = c.dirCos;
+    nextX = c.nextX;
+    nextY = c.nextY;
     if (picture4) picture4->Line(curX, curY, nextX, nextY, RayColor());
     curX = nextX;
     curY = nextY;
