@@ -10,6 +10,7 @@
 #include "vector_state.h"
 #include "windows.h"
 
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,7 +303,9 @@ void Form5::Command3_Click()
 {
     Form3 &start = Windows::Get().StartForm();
     start.show();
-    start.raise();
+    // The wave model covers most of the screen: bring the start window in
+    // front of it. A headless screen has no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) start.raise();
     start.activateWindow();
 }
 
