@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "vector_state.h"
+#include "widget_map.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,6 +49,7 @@ void InitApplication(QApplication &app)
     app.setFont(UiFont(8.25, false));
     // A window's close ends the program through its own handler.
     app.setQuitOnLastWindowClosed(false);
+    InstallWidgetMap(app);
 }
 
 bool DoEvents()

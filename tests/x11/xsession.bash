@@ -1,0 +1,126 @@
+# A private X server with a window manager, for tests that drive the real
+# programs the way a user meets them: with window frames, stacking,
+# activation, minimising and a connection that can break. Source this file,
+# then call xs_start.
+#
+#   xs_start 1024x768        Xvfb -noreset on a free display, openbox on it;
+#                            exports DISPLAY; cleans up at exit
+#   xs_launch VAR prog ...   starts a program with its widget map, pid in VAR
+#   xs_wait SECONDS cmd ...  polls until cmd succeeds; fails after SECONDS
+#
+# Everything waits on conditions, never on fixed sleeps: under a loaded
+# machine a window may take a second to map, and a fixed sleep either
+# wastes time or fails at random.
+
+XS_TMP=$(mktemp -d "${TMPDIR:-/tmp}/regenbogen-x11.XXXXXX")
+chmod 700 "$XS_TMP"
+XS_PIDS=()
+
+xs_fail() { echo "FAIL: $*" >&2; exit 1; }
+
+xs_wait() {
+  local limit=$1; shift
+  local deadline=$(( $(date +%s%N) + limit * 1000000000 ))
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+xs_stop() {
+  local pid
+  for pid in "${XS_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${XS_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$XS_TMP"
+}
+
+xs_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+xs_start() {
+  local size=$1
+  command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null ||
+    xs_fail "Xvfb, openbox and xdotool are needed (scripts/install-deps installs them)"
+  trap xs_stop EXIT
+  # -displayfd lets the server pick a free display, so parallel tests never
+  # race for a number.
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${size}x24" 3>"$XS_TMP/display" \
+    >"$XS_TMP/xvfb.log" 2>&1 &
+  XS_XVFB_PID=$!
+  XS_PIDS+=("$XS_XVFB_PID")
+  xs_wait 20 test -s "$XS_TMP/display" || xs_fail "Xvfb did not start: $(cat "$XS_TMP/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$XS_TMP/display")"
+  openbox --sm-disable >"$XS_TMP/openbox.log" 2>&1 &
+  XS_WM_PID=$!
+  XS_PIDS+=("$XS_WM_PID")
+  xs_wait 20 xs_wm_ready || xs_fail "openbox did not come up"
+  export XDG_RUNTIME_DIR="$XS_TMP"
+  unset QT_QPA_PLATFORM
+  export QT_QPA_PLATFORM=xcb
+}
+
+# Kills the X server under the running programs, as a crash of the display
+# or a lost remote connection does.
+xs_kill_server() { kill -9 "$XS_XVFB_PID" 2>/dev/null || true; }
+
+# xs_launch VAR program args...: starts a program on the display; its pid
+# lands in VAR, its output in $XS_TMP/VAR.log.
+xs_launch() {
+  local var=$1; shift
+  REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1 &
+  printf -v "$var" '%s' "$!"
+  XS_PIDS+=("$!")
+}
+
+# xs_exit_status PID SECONDS: waits for the program to end; prints its status,
+# or "running" when it did not end in time.
+xs_exit_status() {
+  local pid=$1 limit=$2
+  if xs_wait "$limit" xs_gone "$pid"; then
+    wait "$pid"; echo $?
+  else
+    echo running
+  fi
+}
+xs_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Windows, found by their title (a regular expression). Minimised windows are
+# unmapped, so xs_window_any also finds those.
+xs_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+xs_window_any() { xdotool search --name "$1" 2>/dev/null | head -n1; }
+xs_has_window() { [ -n "$(xs_window "$1")" ]; }
+
+xs_minimised() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN; }
+xs_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# True when the window is the top of the window manager's stacking order.
+xs_on_top() {
+  local top
+  top=$(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | awk '{print $NF}')
+  [ -n "$top" ] && [ $((top)) -eq "$1" ]
+}
+xs_restored_on_top() { ! xs_minimised "$1" && xs_active "$1" && xs_on_top "$1"; }
+
+# The outer frame of a window as the window manager drew it: x y w h.
+xs_frame() {
+  local frame
+  frame=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+  local l r t b; read -r l r t b <<<"${frame:-0 0 0 0}"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))"
+}
+
+# xs_widget VAR TITLE_REGEX TEXT [N]: centre of the N-th (from 1, left to right
+# then top to bottom) visible widget with exactly that text in a window whose
+# title matches, as "x y". TEXT "@Class" picks widgets by class instead
+# (scroll bars have no text).
+xs_widget() {
+  local var=$1 title=$2 text=$3 n=${4:-1}
+  awk -F'\t' -v t="$title" -v s="$text" '$1 ~ t && $4 == 1 && (s ~ /^@/ ? $2 == substr(s, 2) : $3 == s) { split($5, r, " ");
+      print r[1] + int(r[3] / 2), r[2] + int(r[4] / 2), r[1], r[2] }' "$XS_TMP/$var.widgets" 2>/dev/null |
+    sort -k3,3n -k4,4n | sed -n "${n}p" | cut -d' ' -f1,2
+}
+
+# xs_click X Y [BUTTON]: a real pointer click at a screen position.
+xs_click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
+# Closes a window the way its close button or Alt+F4 does: through the
+# window manager, which sends the program WM_DELETE_WINDOW.
+xs_wm_close() { xdotool windowactivate --sync "$1" key --clearmodifiers alt+F4; }
