@@ -2,12 +2,21 @@
 // computations and ending the program from anywhere.
 #pragma once
 
+#include <optional>
+
 class QApplication;
 
 namespace rb {
 
-// Prepares the process before the QApplication exists: a private runtime
-// folder when none is set, so headless runs stay quiet.
+// Whether the windows can be opened: without a display the toolkit would
+// abort. Returns nothing when they can; otherwise says so in one line on
+// stderr, with how to start the program on a virtual screen, and returns the
+// status to exit with. program is the command as the user typed it.
+std::optional<int> RequireDisplay(const char *program);
+
+// Prepares the process before the QApplication exists: when no runtime
+// folder is set, a fresh private one (removed at exit), so headless runs
+// stay quiet and share nothing with other users.
 void PrepareEnvironment();
 // Fonts and other defaults once the QApplication exists.
 void InitApplication(QApplication &app);

@@ -1,6 +1,7 @@
 // tavrin: two models of the rainbow, the ray model and the wave model, opened
 // from a start window.
 #include "app.h"
+#include "command_line.h"
 #include "start/form3.h"
 #include "windows.h"
 
@@ -8,8 +9,17 @@
 
 int main(int argc, char **argv)
 {
+    rb::CommandLine commandLine(
+        QStringLiteral("tavrin"),
+        QCoreApplication::translate("tavrin", "Modelle zur Regenbogendeutung: das Strahlenmodell und das "
+                                              "Wellenmodell, geöffnet aus einem Startfenster."));
+    if (const auto status = commandLine.Parse(argc, argv)) return *status;
+    if (const auto status = rb::RequireDisplay(argv[0])) return *status;
+
     rb::PrepareEnvironment();
-    QApplication app(argc, argv);
+    // Every argument has been read above; the toolkit gets none of them.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     rb::InitApplication(app);
     rb::tavrin::Windows::Get().StartForm().show();
     const int status = app.exec();

@@ -1,0 +1,155 @@
+// The programs' start-up as a shell sees it: answers and status codes without
+// any display, and the private runtime folder.
+#include "app.h"
+#include "command_line.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct Outcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+// Runs a program with no display of any kind in its environment.
+Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, const QString &display = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        env.remove(QString::fromLatin1(name));
+    if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/") + program, arguments);
+    EXPECT_TRUE(p.waitForFinished(20000)) << program.toStdString();
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << program.toStdString() << " crashed";
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+bool OneLine(const QString &text) { return text.endsWith(QLatin1Char('\n')) && text.count(QLatin1Char('\n')) == 1; }
+
+TEST(StartUp, AnswersWithoutDisplay)
+{
+    enum Stream { Out, Err };
+    struct Case {
+        QStringList arguments;
+        QString display;
+        int status;
+        Stream stream;
+        QString mustContain;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--version")}, {}, 0, Out, QStringLiteral(REGENBOGEN_VERSION)},
+        {{QStringLiteral("--help")}, {}, 0, Out, QStringLiteral("--version")},
+        {{QStringLiteral("-h")}, {}, 0, Out, QStringLiteral("--help")},
+        {{QStringLiteral("--bogus")}, {}, 2, Err, QStringLiteral("--bogus")},
+        {{QStringLiteral("--help"), QStringLiteral("--bogus")}, {}, 2, Err, QStringLiteral("--bogus")},
+        {{QStringLiteral("stray")}, {}, 2, Err, QStringLiteral("stray")},
+        {{QStringLiteral("--version=2")}, {}, 2, Err, QStringLiteral("--version")},
+        // No display at all, and one named that is not there: the toolkit
+        // would abort; the program says how to run it instead.
+        {{}, {}, 1, Err, QStringLiteral("xvfb-run")},
+        {{}, QStringLiteral(":1999"), 1, Err, QStringLiteral("xvfb-run")},
+    };
+    for (const char *program : {"tavrin", "prisma", "streu"}) {
+        for (const Case &c : cases) {
+            const QString name = QString::fromLatin1(program);
+            const Outcome o = RunWithoutDisplay(name, c.arguments, c.display);
+            const QString what = name + QLatin1Char(' ') + c.arguments.join(QLatin1Char(' ')) + QStringLiteral(" ->");
+            SCOPED_TRACE(what.toStdString() + "\nstdout: " + o.out.toStdString() + "\nstderr: " + o.err.toStdString());
+            EXPECT_EQ(o.status, c.status);
+            const QString &text = c.stream == Out ? o.out : o.err;
+            const QString &other = c.stream == Out ? o.err : o.out;
+            EXPECT_TRUE(text.contains(c.mustContain));
+            EXPECT_TRUE(other.isEmpty());
+            if (c.stream == Err) {
+                EXPECT_TRUE(OneLine(text));
+                EXPECT_TRUE(text.startsWith(name) || text.contains(QStringLiteral("/") + name + QLatin1Char(':')));
+            }
+            if (c.arguments == QStringList{QStringLiteral("--version")}) {
+                EXPECT_EQ(text, name + QStringLiteral(" " REGENBOGEN_VERSION "\n"));
+            }
+        }
+    }
+}
+
+TEST(CommandLine, OptionsWithValues)
+{
+    struct Case {
+        QStringList arguments;
+        std::optional<int> status;
+        QString value;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--count"), QStringLiteral("3")}, std::nullopt, QStringLiteral("3")},
+        {{QStringLiteral("--count=4")}, std::nullopt, QStringLiteral("4")},
+        {{QStringLiteral("--count=")}, 2, QString()},  // rejected by the option itself
+        {{QStringLiteral("--count")}, 2, QString()},
+        {{QStringLiteral("--count"), QStringLiteral("99")}, 2, QString()},
+        // A value that looks like an option is still the value.
+        {{QStringLiteral("--count"), QStringLiteral("--help")}, 2, QString()},
+        // Help comes after every option has been applied.
+        {{QStringLiteral("--help"), QStringLiteral("--count"), QStringLiteral("5")}, 0, QStringLiteral("5")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        QString value;
+        rb::CommandLine commandLine(QStringLiteral("test"), QStringLiteral("Test."));
+        commandLine.AddOption(QStringLiteral("count"), QStringLiteral("N"), QStringLiteral("Anzahl"),
+                              [&](const QString &v) {
+                                  bool ok = false;
+                                  const int n = v.toInt(&ok);
+                                  if (!ok || n < 1 || n > 15) return QStringLiteral("1 bis 15");
+                                  value = v;
+                                  return QString();
+                              });
+        EXPECT_EQ(commandLine.Parse(c.arguments), c.status);
+        EXPECT_EQ(value, c.value);
+        EXPECT_TRUE(commandLine.HelpText().contains(QStringLiteral("--count N")));
+    }
+}
+
+mode_t Mode(const QByteArray &path)
+{
+    struct stat st {};
+    return stat(path.constData(), &st) == 0 ? st.st_mode & 07777 : mode_t(-1);
+}
+
+TEST(RuntimeFolder, PrivateFreshAndRemovedAtExit)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QByteArray base = tmp.path().toLocal8Bit();
+    // The name an attacker could prepare in advance.
+    ASSERT_EQ(mkdir((base + "/regenbogen-runtime").constData(), 0777), 0);
+    ASSERT_EQ(chmod((base + "/regenbogen-runtime").constData(), 0777), 0);
+
+    auto prepare = [&] {
+        unsetenv("XDG_RUNTIME_DIR");
+        setenv("TMPDIR", base.constData(), 1);
+        rb::PrepareEnvironment();
+        const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
+        const bool fresh = dir.startsWith(base + "/") && !dir.endsWith("/regenbogen-runtime");
+        std::exit(fresh && Mode(dir) == 0700 ? 0 : 1);
+    };
+    EXPECT_EXIT(prepare(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(prepare(), testing::ExitedWithCode(0), "");
+    // Only the planted folder is left: each run removed its own.
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("regenbogen-runtime")});
+}
+
+TEST(RuntimeFolder, TestsRunInAPrivateOne)
+{
+    const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
+    ASSERT_FALSE(dir.isEmpty());
+    EXPECT_EQ(Mode(dir), mode_t(0700));
+}
+
+} // namespace
