@@ -38,8 +38,9 @@ xs_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'wind
 
 xs_start() {
   local size=$1
-  command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null ||
-    xs_fail "Xvfb, openbox and xdotool are needed (scripts/install-deps installs them)"
+  command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null &&
+    command -v wmctrl >/dev/null ||
+    xs_fail "Xvfb, openbox, xdotool and wmctrl are needed (scripts/install-deps installs them)"
   trap xs_stop EXIT
   # -displayfd lets the server pick a free display, so parallel tests never
   # race for a number.
@@ -63,20 +64,24 @@ xs_start() {
 xs_kill_server() { kill -9 "$XS_XVFB_PID" 2>/dev/null || true; }
 
 # xs_launch VAR program args...: starts a program on the display; its pid
-# lands in VAR, its output in $XS_TMP/VAR.log.
+# lands in VAR, its output in $XS_TMP/VAR.log. A small wrapper keeps the exit
+# status (128 + signal when a signal ended it) in a file, so that
+# xs_exit_status can tell it even from a command substitution, which runs in
+# a subshell that could not wait for the program itself.
 xs_launch() {
   local var=$1; shift
-  REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1 &
+  ( REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1
+    echo $? >"$XS_TMP/$BASHPID.status.tmp" && mv "$XS_TMP/$BASHPID.status.tmp" "$XS_TMP/$BASHPID.status" ) &
   printf -v "$var" '%s' "$!"
   XS_PIDS+=("$!")
 }
 
-# xs_exit_status PID SECONDS: waits for the program to end; prints its status,
-# or "running" when it did not end in time.
+# xs_exit_status PID SECONDS: waits for a launched program to end; prints its
+# status, or "running" when it did not end in time.
 xs_exit_status() {
   local pid=$1 limit=$2
-  if xs_wait "$limit" xs_gone "$pid"; then
-    wait "$pid"; echo $?
+  if xs_wait "$limit" test -s "$XS_TMP/$pid.status"; then
+    cat "$XS_TMP/$pid.status"
   else
     echo running
   fi
@@ -121,6 +126,13 @@ xs_widget() {
 
 # xs_click X Y [BUTTON]: a real pointer click at a screen position.
 xs_click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
-# Closes a window the way its close button or Alt+F4 does: through the
-# window manager, which sends the program WM_DELETE_WINDOW.
-xs_wm_close() { xdotool windowactivate --sync "$1" key --clearmodifiers alt+F4; }
+# Closes a window the way its close button does: the window manager is asked
+# (_NET_CLOSE_WINDOW) and sends the program WM_DELETE_WINDOW.
+xs_wm_close() { wmctrl -i -c "$1"; }
+# The same through the keyboard: Alt+F4 to the active window, which the
+# window manager turns into the same request.
+xs_alt_f4() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  xs_wait 10 xs_active "$1" || return 1
+  xdotool key --clearmodifiers alt+F4
+}
