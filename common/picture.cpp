@@ -133,6 +133,7 @@ void Picture::RebuildImage(bool keepContent)
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(size) / dpr_), image_);
     }
     image_ = fresh;
+    if (!keepContent) log_.Clear(BackColor());
     map_ = Map();
     ClearUpperVectorState();
     if (shownOnce_) QueuePaint();
@@ -212,6 +213,7 @@ void Picture::DoClear(Color back)
     EnsureImage();
     EndPainting();
     image_.fill(ToQRgb(back));
+    log_.Clear(back);
     ClearUpperVectorState();
     MarkDirty(QRectF(QPointF(0, 0), QSizeF(image_.size())));
 }
@@ -225,6 +227,7 @@ void Picture::DoSegment(double x1, double y1, double x2, double y2, Color c, int
     if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
         return;
     RasterLine(image_, ax, ay, bx, by, ToQRgb(c), pen);
+    Record(DrawOp{DrawOp::Segment, Logical(ax), Logical(ay), Logical(bx), Logical(by), 0, 0, 0, false, c, width});
     ClearUpperVectorState();
     MarkDirty(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)), QPointF(std::max(ax, bx), std::max(ay, by)))
                   .adjusted(-pen, -pen, pen, pen));
@@ -253,6 +256,8 @@ void Picture::DoDot(double x, double y, Color c, int width)
     const double size = std::max(1.0, std::round(width * dpr_));
     const double limit = 1e9;
     if (std::fabs(dx) > limit || std::fabs(dy) > limit) return;
+    if (dx < -size || dy < -size || dx > image_.width() + size || dy > image_.height() + size) return;
+    Record(DrawOp{DrawOp::Dot, dx / dpr_, dy / dpr_, 0, 0, 0, 0, 0, false, c, width});
     if (width <= 2) {
         // A dot is a small square of the pen's size, written straight into
         // the image: thousands of them are drawn per curve.
@@ -260,8 +265,6 @@ void Picture::DoDot(double x, double y, Color c, int width)
         const int y0 = int(std::floor(dy - size / 2 + 0.5));
         FillDeviceRect(x0, y0, x0 + int(size), y0 + int(size), c);
     } else {
-        if (dx < -size || dy < -size || dx > image_.width() + size || dy > image_.height() + size)
-            return;
         QPainter &p = Painter();
         p.setPen(Qt::NoPen);
         p.setBrush(ToQColor(c));
@@ -289,6 +292,7 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     const double farthest = std::hypot(std::max(std::fabs(cx), std::fabs(cx - w)),
                                        std::max(std::fabs(cy), std::fabs(cy - h)));
     if (rp > 1e7 || rp + pen < nearest || rp - pen > farthest) return;
+    Record(DrawOp{DrawOp::Arc, Logical(cx), Logical(cy), 0, 0, rp / dpr_, start, end, full, c, width});
     QPainter &p = Painter();
     p.setPen(QPen(ToQColor(c), pen));
     p.setBrush(Qt::NoBrush);
@@ -309,6 +313,13 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     ClearUpperVectorState();
     MarkDirty(box.adjusted(-pen, -pen, pen, pen).intersected(QRectF(0, 0, w, h)));
 }
+
+void Picture::Record(const DrawOp &op) { log_.Add(op); }
+
+// Aliased strokes ink the pixel right of and below an exact point, as the
+// toolkit's do; a vector stroke through that pixel's centre inks the same
+// pixel when rendered at this size.
+double Picture::Logical(double device) const { return (device + 0.5) / dpr_; }
 
 // --- toolkit events -----------------------------------------------------
 

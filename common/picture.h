@@ -12,6 +12,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "draw_log.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -51,6 +52,8 @@ public:
     const QImage &Image();
     // Brings the screen up to date now instead of at the next frame.
     void FlushNow();
+    // What the picture shows, as drawing operations in logical pixels.
+    const DrawLog &Log() const { return log_; }
 
 signals:
     void Paint();
@@ -86,9 +89,12 @@ private:
     void FlushDirty();
     double DeviceX(double x) const;
     double DeviceY(double y) const;
+    void Record(const DrawOp &op);
+    double Logical(double device) const;
     void FillDeviceRect(int x0, int y0, int x1, int y1, Color c);
 
     QImage image_;
+    DrawLog log_;
     std::unique_ptr<QPainter> painter_;
     ScaleMap map_;
     double dpr_ = 1.0;

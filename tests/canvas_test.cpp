@@ -1,6 +1,7 @@
 // The canvas state every surface shares: scales, current point, colours,
 // and the guard against non-finite coordinates.
 #include "clip.h"
+#include "draw_log.h"
 #include "recording_canvas.h"
 #include "scale_map.h"
 
@@ -124,4 +125,32 @@ TEST(Clip, CutsSegmentsToTheRectangle)
         EXPECT_NEAR(x2, k.ex2, 1e-9);
         EXPECT_NEAR(y2, k.ey2, 1e-9);
     }
+}
+
+TEST(DrawLog, KeepsWhatThePictureShowsSinceItsLastClear)
+{
+    const DrawOp a{DrawOp::Segment, 0, 0, 10, 10, 0, 0, 0, false, RGB(255, 0, 0), 1};
+    const DrawOp b{DrawOp::Dot, 5, 5, 0, 0, 0, 0, 0, false, RGB(0, 0, 255), 2};
+    DrawLog log(3);
+    log.Clear(RGB(0, 0, 0));
+    log.Add(a);
+    log.Add(b);
+    log.Add(a); // drawn again: replaces, and is now on top
+    ASSERT_EQ(log.Size(), 2u);
+    EXPECT_EQ(log.Ops()[0].kind, DrawOp::Dot);
+    EXPECT_EQ(log.Ops()[1].kind, DrawOp::Segment);
+    for (int i = 0; i < 3000; ++i) log.Add(a); // many repaints: no growth
+    EXPECT_EQ(log.Ops().size(), 2u);
+
+    DrawOp c = a;
+    c.x2 = 11;
+    log.Add(c);
+    EXPECT_FALSE(log.Overflowed());
+    c.x2 = 12;
+    log.Add(c); // a fourth operation in a log of three
+    EXPECT_TRUE(log.Overflowed());
+    EXPECT_EQ(log.Size(), 0u);
+    log.Clear(RGB(1, 2, 3));
+    EXPECT_FALSE(log.Overflowed());
+    EXPECT_EQ(log.Background(), RGB(1, 2, 3));
 }
