@@ -3,6 +3,7 @@
 #include "arcsine.h"
 
 #include <cmath>
+#include <functional>
 
 namespace rb::prisma {
 
@@ -16,9 +17,14 @@ void DrawGrid(Canvas &picture)
     for (int j = -9; j <= 9; ++j) picture.Line(100 * j, 100, 100 * j, 1000);
 }
 
+} // namespace
+
 // Positive branch: the ray meets the first face at +α. It passes the prism
 // only if it meets the second face below 90° and escapes total reflection.
-void DrawPositiveBranch(Canvas &picture, double apex, float n, double pi)
+// Negative branch: the ray comes from the other side of the first face's
+// normal; its deviation γ − α − A is returned as d = −(γ − α − A).
+void ForEachDeviationPoint(double apex, float n, double pi,
+                           const std::function<void(DeviationBranch, double, float)> &point)
 {
     for (double alpha = 0.0; alpha <= 90.0; alpha += 0.1) {
         const double f = std::sin(alpha * pi / 180.0) / n;
@@ -32,15 +38,8 @@ void DrawPositiveBranch(Canvas &picture, double apex, float n, double pi)
         beta1 = beta1 * 180.0 / pi;
         beta2 = beta2 * 180.0 / pi;
         gamma = gamma * 180.0 / pi;
-        const float delta = static_cast<float>(alpha + gamma - beta1 - beta2);
-        picture.PSet(10.0 * alpha, kBaseY - 10.0 * delta);
+        point(DeviationBranch::Positive, alpha, static_cast<float>(alpha + gamma - beta1 - beta2));
     }
-}
-
-// Negative branch: the ray comes from the other side of the first face's
-// normal. Its deviation γ − α − A is plotted as −d on the same scale.
-void DrawNegativeBranch(Canvas &picture, double apex, float n, double pi)
-{
     for (double alpha = 0.0; alpha <= 90.0; alpha += 0.1) {
         const double f = std::sin(alpha * pi / 180.0) / n;
         if (!(f < 1.0)) continue;
@@ -54,18 +53,18 @@ void DrawNegativeBranch(Canvas &picture, double apex, float n, double pi)
         beta1 = beta1 * 180.0 / pi;
         beta2 = beta2 * 180.0 / pi;
         gamma = gamma * 180.0 / pi;
-        const float d = static_cast<float>(beta2 + alpha - beta1 - gamma);
-        picture.PSet(-10.0 * alpha, kBaseY + 10.0 * d);
+        point(DeviationBranch::Negative, alpha, static_cast<float>(beta2 + alpha - beta1 - gamma));
     }
 }
-} // namespace
 
 void DrawDeviationPlot(Canvas &picture, double apexAngle, float refrIndex, double piValue)
 {
     DrawGrid(picture);
     picture.SetDrawWidth(2);
-    DrawPositiveBranch(picture, apexAngle, refrIndex, piValue);
-    DrawNegativeBranch(picture, apexAngle, refrIndex, piValue);
+    ForEachDeviationPoint(apexAngle, refrIndex, piValue, [&picture](DeviationBranch b, double alpha, float d) {
+        if (b == DeviationBranch::Positive) picture.PSet(10.0 * alpha, kBaseY - 10.0 * d);
+        else picture.PSet(-10.0 * alpha, kBaseY + 10.0 * d);
+    });
     picture.SetDrawWidth(1);
 }
 

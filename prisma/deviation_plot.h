@@ -12,6 +12,8 @@
 
 #include "canvas.h"
 
+#include <functional>
+
 namespace rb::prisma {
 
 constexpr double kPlotScaleLeft = -1000;
@@ -23,5 +25,13 @@ constexpr double kPlotScaleHeight = 1100;
 // (it does not clear). apexAngle in radians, refrIndex as the window holds
 // it in single precision. Leaves the pen width at 1.
 void DrawDeviationPlot(Canvas &picture, double apexAngle, float refrIndex, double piValue);
+
+// The points of the plot, positive branch first, each for α = 0°, 0.1°, …
+// up to 90° where the ray passes: the positive branch gets δ, plotted at
+// (10·α, 1000 − 10·δ); the negative branch gets d, plotted at
+// (−10·α, 1000 + 10·d), so its deviation as the axis reads it is −d.
+enum class DeviationBranch { Positive, Negative };
+void ForEachDeviationPoint(double apexAngle, float refrIndex, double piValue,
+                           const std::function<void(DeviationBranch, double alpha, float value)> &point);
 
 } // namespace rb::prisma

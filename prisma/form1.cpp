@@ -3,9 +3,11 @@
 #include "app.h"
 #include "controls.h"
 #include "deviation_plot.h"
+#include "deviation_table.h"
 #include "fonts.h"
 #include "number_text.h"
 #include "units.h"
+#include "window_saver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +64,8 @@ Form1::Form1()
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
+    new WindowSaver(this, QStringLiteral("prisma"),
+                    [this] { return DeviationCsv(apexAngle, refrIndex, piValue); });
 }
 
 void Form1::Form_Load()

@@ -4,7 +4,9 @@
 #include "controls.h"
 #include "fonts.h"
 #include "scatter_plot.h"
+#include "scatter_table.h"
 #include "units.h"
+#include "window_saver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +56,7 @@ Form1::Form1()
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
+    new WindowSaver(this, QStringLiteral("streu"), [this] { return ScatterCsv(reflCount, refrIndex, piValue); });
 }
 
 void Form1::Form_Load()

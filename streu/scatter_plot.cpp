@@ -2,6 +2,8 @@
 
 #include "arcsine.h"
 
+#include <functional>
+
 namespace rb::streu {
 
 namespace {
@@ -32,17 +34,22 @@ double ScatterDirection(double b, std::int16_t reflCount, double refrIndex, floa
     return d;
 }
 
-void DrawScatterCurve(Canvas &picture, std::int16_t reflCount, double refrIndex, float piValue)
+void ForEachScatterPoint(std::int16_t reflCount, double refrIndex, float piValue,
+                         const std::function<void(double, double)> &point)
 {
     // The running value gathers rounding; after 1000 steps it lies just
     // above 1, so the grazing ray b = 1 (where β's arcsine would be at its
     // edge for n = 1) is never reached.
-    for (double b = 0.0; b <= 1.0; b += 0.001) {
-        const double d = ScatterDirection(b, reflCount, refrIndex, piValue);
+    for (double b = 0.0; b <= 1.0; b += 0.001) point(b, ScatterDirection(b, reflCount, refrIndex, piValue));
+}
+
+void DrawScatterCurve(Canvas &picture, std::int16_t reflCount, double refrIndex, float piValue)
+{
+    ForEachScatterPoint(reflCount, refrIndex, piValue, [&picture](double b, double d) {
         picture.SetDrawWidth(2);
         picture.PSet(1000.0 * b, kBaseY - kUnitsPerDegree * d);
         picture.SetDrawWidth(1);
-    }
+    });
 }
 
 } // namespace rb::streu

@@ -15,6 +15,7 @@
 #include "canvas.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace rb::streu {
 
@@ -34,5 +35,9 @@ void DrawScatterCurve(Canvas &picture, std::int16_t reflCount, double refrIndex,
 
 // The direction in degrees, 0 < D ≤ 360, for one impact parameter.
 double ScatterDirection(double b, std::int16_t reflCount, double refrIndex, float piValue);
+
+// The curve's points as (b, D in degrees), for b = 0, 0.001, … 0.999.
+void ForEachScatterPoint(std::int16_t reflCount, double refrIndex, float piValue,
+                         const std::function<void(double b, double direction)> &point);
 
 } // namespace rb::streu

@@ -5,9 +5,11 @@
 #include "fonts.h"
 #include "input_hold.h"
 #include "start/form3.h"
+#include "strip_table.h"
 #include "units.h"
 #include "vector_state.h"
 #include "windows.h"
+#include "window_saver.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -129,6 +131,7 @@ form2::form2()
     BuildFrames();
     BuildPictures();
     ConnectHandlers();
+    new WindowSaver(this, QStringLiteral("strahlenmodell"), [this] { return StripMarksCsv(model.stripMarks); });
 }
 
 void form2::BuildFrames()
@@ -254,6 +257,7 @@ void form2::Form_Load()
     model.DrawDropOutline(*Picture3);
     Label6->setVisible(true);
     Picture1->Cls();
+    model.stripMarks.clear();
     model.DrawAngleTicks(*Picture1);
 }
 
@@ -367,6 +371,7 @@ void form2::Command2_Click()
 void form2::Command3_Click()
 {
     Picture1->Cls();
+    model.stripMarks.clear();
     model.DrawAngleTicks(*Picture1);
 }
 

@@ -40,6 +40,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace rb::tavrin {
 
@@ -54,6 +55,17 @@ constexpr double kStripScale = 30;
 constexpr double kStripMarkLength = 150;
 
 constexpr Color kTickColor = RGB(255, 255, 255);
+
+// A mark on the angle strip: the scattering angle it shows and the settings
+// of the ray that made it.
+struct StripMark {
+    double scatterAngle;      // W in degrees
+    std::int16_t colourIndex; // 1 red, 2 green, 3 blue
+    std::int16_t reflCount;
+    std::int16_t material;    // 0 water, 1 glass BK7
+};
+// Marks kept per strip: some 16 MB, a thousand fast sweeps.
+constexpr std::size_t kMaxStripMarks = 1000000;
 
 class RayModel {
 public:
@@ -77,6 +89,11 @@ public:
     double nextX = 0, nextY = 0;
     double dirSin = 0, dirCos = 0;
     double scatterAngle = 0;   // W in degrees
+
+    // The marks on the strip since it was last cleared, oldest first; the
+    // window empties the list when it clears the strip. Beyond
+    // kMaxStripMarks further marks are drawn but not listed.
+    std::vector<StripMark> stripMarks;
 
     // Receives the slow sweep's busy work; read by nothing. Volatile so the
     // sine evaluations that pace the sweep are not optimised away.
@@ -136,10 +153,11 @@ private:
     bool Traceable() const; // k is one of the numbers the window offers
     void TraceFromEntryPoint(Canvas &scene);
     void AdvancePosition();
-    void MarkOnStrip(Canvas &strip) const;
+    void MarkOnStrip(Canvas &strip);
+    void RememberMark();
     void BusyDelay();
     double SweepImpact(float counter, SweepMode mode, const std::function<double()> &rnd) const;
-    void DotOnStrip(Canvas &strip, const std::function<double()> &rnd) const;
+    void DotOnStrip(Canvas &strip, const std::function<double()> &rnd);
 };
 
 } // namespace rb::tavrin

@@ -34,10 +34,17 @@ void RayModel::DrawAngleTicks(Canvas &strip) const
         strip.Line(kLongTickLeft, 1850 - 3 * i, kTickRight, 1850 - 3 * i, kTickColor);
 }
 
-void RayModel::MarkOnStrip(Canvas &strip) const
+void RayModel::RememberMark()
+{
+    if (stripMarks.size() < kMaxStripMarks)
+        stripMarks.push_back({scatterAngle, colourIndex, reflCount, material});
+}
+
+void RayModel::MarkOnStrip(Canvas &strip)
 {
     const double y = kStripZeroY - kStripScale * scatterAngle;
     strip.Line(0, y, kStripMarkLength, y, RayColor());
+    RememberMark();
 }
 
 bool RayModel::PlaceRayByPress(Canvas &scene, Canvas &strip, float y)

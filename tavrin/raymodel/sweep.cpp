@@ -39,12 +39,13 @@ double RayModel::SweepImpact(float counter, SweepMode mode, const std::function<
 
 // k = 1, 2, 3 dot at y = 1850 − 30·W; k = 5 spreads its dots by ±2 units,
 // the x drawn before the vertical offset.
-void RayModel::DotOnStrip(Canvas &strip, const std::function<double()> &rnd) const
+void RayModel::DotOnStrip(Canvas &strip, const std::function<double()> &rnd)
 {
     const double x = kStripMarkLength * rnd();
     const double y = reflCount == 5 ? (kStripZeroY - 2) - kStripScale * scatterAngle + 4 * rnd()
                                     : kStripZeroY - kStripScale * scatterAngle;
     strip.PSet(x, y, RayColor());
+    RememberMark();
 }
 
 void RayModel::SweepImpactParameter(Canvas &scene, Canvas &strip, SweepMode mode,

@@ -6,6 +6,7 @@
 #include "raymodel/form2.h"
 #include "units.h"
 #include "wavemodel/form5.h"
+#include "window_saver.h"
 #include "windows.h"
 
 #include <QLabel>
@@ -123,6 +124,7 @@ Form3::Form3()
     for (Picture *p : {static_cast<Picture *>(this), Picture1, Picture2})
         connect(p, &Picture::Paint, this, &Form3::RequestPaint);
     connect(this, &Form::Unload, this, &Form3::Form_Unload);
+    new WindowSaver(this, QStringLiteral("regenbogen")); // pictures only: no numbers behind them
 }
 
 void Form3::Form_Load()

@@ -21,6 +21,11 @@ double AngleScaleX(double thetaDegrees, double piValue)
     return kScaleOriginX - kObserverDistance * std::tan(thetaDegrees * piValue / 180.0);
 }
 
+double AngleScaleDegrees(double x, double piValue)
+{
+    return std::atan((kScaleOriginX - x) / kObserverDistance) * 180.0 / piValue;
+}
+
 void DrawAngleScale(Canvas &picture2, double piValue)
 {
     picture2.SetDrawWidth(kLongWidth);

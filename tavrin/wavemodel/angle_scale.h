@@ -11,6 +11,9 @@ namespace rb::tavrin {
 // x of the mark for θ degrees; also where the degree labels are placed.
 double AngleScaleX(double thetaDegrees, double piValue);
 
+// The angle the scale reads at x: the inverse of AngleScaleX.
+double AngleScaleDegrees(double x, double piValue);
+
 // Long marks at 39° … 44°, short ones every tenth of a degree from 38.4° to
 // 44.3°, hanging from the top edge of the scale's picture.
 void DrawAngleScale(Canvas &picture2, double piValue);

@@ -8,6 +8,7 @@
 #include "start/form3.h"
 #include "units.h"
 #include "vector_state.h"
+#include "window_saver.h"
 #include "windows.h"
 
 #include <QGuiApplication>
@@ -106,6 +107,7 @@ Form5::Form5()
     connect(this, &Picture::Paint, this, &Form5::Form_Paint);
     connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
+    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars); });
 }
 
 Form5::~Form5() = default;
@@ -174,10 +176,18 @@ void Form5::MakePictures()
     Label12->hide();
 }
 
+void Form5::RememberBar(double x, double amplitude)
+{
+    if (bars.size() >= kMaxBars) return;
+    bars.push_back({AngleScaleDegrees(x, model.piValue), amplitude, model.RayColor(), model.diameterValue,
+                    RayFanModelName()});
+}
+
 WaveRunHooks Form5::RunHooks()
 {
     return {[] { return DoEvents(); }, [this](double degrees) { ShowAngle(degrees); },
-            [this](bool visible) { ShowReadout(visible); }};
+            [this](bool visible) { ShowReadout(visible); },
+            [this](double x, double amplitude) { RememberBar(x, amplitude); }};
 }
 
 void Form5::ShowAngle(double degrees)
@@ -290,6 +300,7 @@ void Form5::Command1_Click()
 {
     Picture4->Cls();
     Picture1->Cls();
+    bars.clear();
     Picture3->Cls();
     model.stopRequest = true;
 }

@@ -11,6 +11,7 @@
 #include "form.h"
 #include "wave_model.h"
 #include "wave_runs.h"
+#include "wave_table.h"
 
 #include <memory>
 
@@ -49,6 +50,10 @@ public:
 
     // The window-level state of the wave model.
     WaveModel model;
+    // The bars in Bild III since it was last cleared, oldest first; at most
+    // kMaxBars (a sweep draws a few hundred).
+    std::vector<WaveBar> bars;
+    static constexpr std::size_t kMaxBars = 1000000;
 
     QPushButton *Command1; // "cls"
     QPushButton *Command3; // "Menu"
@@ -77,6 +82,7 @@ private:
     void PlacePictureLabels();
     void MoveDegreeLabels();
     WaveRunHooks RunHooks();
+    void RememberBar(double x, double amplitude);
     void ShowAngle(double degrees);
     void ShowReadout(bool visible);
     template <typename Run> void RunCounted(Run run);

@@ -40,6 +40,7 @@ void WaveRuns::DrawBar(double amplitude)
     const double x = m_.obsCoord + m_.barOffset;
     s_.picture1.SetDrawWidth(kBarWidth);
     s_.picture1.Line(x, 0.0, x, kBarUnitsPerAmplitude * amplitude, m_.RayColor());
+    if (hooks_.BarDrawn) hooks_.BarDrawn(x, amplitude);
 }
 
 RunEnd WaveRuns::AutomaticSweep()

@@ -42,6 +42,8 @@ struct WaveRunHooks {
     std::function<void(double)> ShowAngle;
     // Shows or hides Text2 and Label12 together.
     std::function<void(bool)> ShowReadout;
+    // A bar was drawn in Bild III at x (its obsCoord units) for this amplitude.
+    std::function<void(double x, double amplitude)> BarDrawn;
 };
 
 enum class RunEnd {

@@ -32,7 +32,8 @@ protected:
                   {form, picture3, picture4, picture1},
                   {[this] { return onYield(++yields); },
                    [this](double a) { angles.push_back(a); },
-                   [this](bool v) { readoutVisible = v; }}};
+                   [this](bool v) { readoutVisible = v; },
+                   {}}};
 
     std::vector<DrawOp> Bars() const { return picture1.OfKind(DrawOp::Segment); }
     // Amplitude of a bar: 4 drawing units per unit.

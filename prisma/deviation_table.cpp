@@ -1,0 +1,44 @@
+#include "deviation_table.h"
+
+#include "csv.h"
+#include "deviation_plot.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <vector>
+
+namespace rb::prisma {
+
+namespace {
+std::string Header(const char *text)
+{
+    return QCoreApplication::translate("rb::prisma::Form1", text).toStdString();
+}
+
+struct Row {
+    double incidence, deviation;
+};
+} // namespace
+
+QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue)
+{
+    // Rows run along the incidence axis from −90° to 90°: the negative
+    // branch backwards, then the positive one. Both start at 0°, with the
+    // same deviation; 0° is listed once.
+    std::vector<Row> negative, positive;
+    ForEachDeviationPoint(apexAngle, refrIndex, piValue, [&](DeviationBranch b, double alpha, float v) {
+        if (b == DeviationBranch::Positive) positive.push_back({alpha, v});
+        else if (alpha > 0.0) negative.push_back({-alpha, -double(v)});
+    });
+    CsvTable table({Header("Winkel der brechenden Kante (°)"), Header("Brechzahl"),
+                    Header("Einfallswinkel (°)"), Header("Ablenkwinkel (°)")});
+    const std::string apex = CsvTable::Number(std::round(apexAngle * 180.0 / piValue * 1e6) / 1e6);
+    const std::string index = CsvTable::Number(double(refrIndex));
+    for (auto it = negative.rbegin(); it != negative.rend(); ++it)
+        table.Row({apex, index, CsvTable::Number(it->incidence), CsvTable::Number(it->deviation)});
+    for (const Row &r : positive)
+        table.Row({apex, index, CsvTable::Number(r.incidence), CsvTable::Number(r.deviation)});
+    return QByteArray::fromStdString(table.Str());
+}
+
+} // namespace rb::prisma

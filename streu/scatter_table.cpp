@@ -1,0 +1,27 @@
+#include "scatter_table.h"
+
+#include "csv.h"
+#include "scatter_plot.h"
+
+#include <QCoreApplication>
+
+namespace rb::streu {
+
+namespace {
+std::string Header(const char *text)
+{
+    return QCoreApplication::translate("rb::streu::Form1", text).toStdString();
+}
+} // namespace
+
+QByteArray ScatterCsv(std::int16_t reflCount, double refrIndex, float piValue)
+{
+    CsvTable table({Header("Reflexionen"), Header("Stoßparameter (Tropfenradien)"), Header("Richtung (°)")});
+    const std::string k = CsvTable::Number(static_cast<long long>(reflCount));
+    ForEachScatterPoint(reflCount, refrIndex, piValue, [&](double b, double d) {
+        table.Row({k, CsvTable::Number(b), CsvTable::Number(d)});
+    });
+    return QByteArray::fromStdString(table.Str());
+}
+
+} // namespace rb::streu

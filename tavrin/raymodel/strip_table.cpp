@@ -1,0 +1,42 @@
+#include "strip_table.h"
+
+#include "csv.h"
+
+#include <QCoreApplication>
+
+namespace rb::tavrin {
+
+namespace {
+std::string Text(const char *text) { return QCoreApplication::translate("rb::tavrin::form2", text).toStdString(); }
+
+std::string ColourName(std::int16_t index)
+{
+    switch (index) {
+    case 1: return Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "rot"));
+    case 2: return Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "grün"));
+    case 3: return Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "blau"));
+    default: return std::string();
+    }
+}
+
+std::string MaterialName(std::int16_t material)
+{
+    return material == 1 ? Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Glas BK7"))
+                         : Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Wasser"));
+}
+} // namespace
+
+QByteArray StripMarksCsv(const std::vector<StripMark> &marks)
+{
+    CsvTable table({Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Winkel (°)")),
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Farbe")),
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Reflexionen")),
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Material"))});
+    for (const StripMark &m : marks)
+        table.Row({CsvTable::Number(m.scatterAngle), CsvTable::Text(ColourName(m.colourIndex)),
+                   CsvTable::Number(static_cast<long long>(m.reflCount)),
+                   CsvTable::Text(MaterialName(m.material))});
+    return QByteArray::fromStdString(table.Str());
+}
+
+} // namespace rb::tavrin

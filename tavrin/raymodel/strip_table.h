@@ -1,0 +1,15 @@
+// The marks of the ray model's angle strip as a CSV table: the scattering
+// angle of each mark with the colour, number of reflections and material of
+// its ray, oldest first.
+#pragma once
+
+#include "ray_model.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace rb::tavrin {
+
+QByteArray StripMarksCsv(const std::vector<StripMark> &marks);
+
+} // namespace rb::tavrin

@@ -1,0 +1,38 @@
+// The numbers behind Bild III as a CSV table. Every row is one point of a
+// series: a bar of the sweep, or a point of a theory curve drawn beside the
+// bars. The series and the model that computed it are columns of their own,
+// so tables of several models and curves read alike.
+#pragma once
+
+#include "color.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace rb::tavrin {
+
+// A bar as drawn, with the settings it was computed for.
+struct WaveBar {
+    double angle;     // degrees, as the angle scale reads the bar's place
+    double amplitude; // of the phasor sum
+    Color colour;
+    int diameter;     // drop diameter in micrometres
+    QString model;    // the model that computed it
+};
+
+// A point of a theory curve over the same angle scale.
+struct WaveCurvePoint {
+    double angle;
+    double amplitude;
+    Color colour;
+    int diameter;
+    QString model;
+};
+
+// The name of the phasor sum over the fan of rays.
+QString RayFanModelName();
+
+QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurvePoint> &theory = {});
+
+} // namespace rb::tavrin

@@ -1,0 +1,344 @@
+// Copy and save in the programs' windows: the SVG of every picture against
+// its image, the numbers of the CSV tables, the shortcuts, and saves that
+// fail without losing an earlier file.
+#include "prisma/form1.h"
+#include "raymodel/form2.h"
+#include "start/form3.h"
+#include "streu/form1.h"
+#include "wavemodel/form5.h"
+#include "window_export.h"
+#include "window_saver.h"
+#include "windows.h"
+#include "app.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+#include <cmath>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+using namespace rb;
+
+namespace {
+
+void Settle() { QTest::qWait(30); }
+
+WindowSaver *SaverOf(QWidget *w) { return w->findChild<WindowSaver *>(); }
+
+// The SVG's elements by class, after checking that it is well-formed XML.
+std::map<QString, int> ClassCounts(const QByteArray &svg, QString *error)
+{
+    std::map<QString, int> n;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) ++n[xml.attributes().value("class").toString()];
+    if (xml.hasError()) *error = xml.errorString();
+    return n;
+}
+
+// Each pixel set in `a` has one set in `b` within `reach` pixels; returns
+// the number that have none. On the outermost rows and columns the partner
+// may lie just outside, where neither image can show it: they are skipped.
+int Unmatched(const std::vector<bool> &a, const std::vector<bool> &b, int w, int h, int reach)
+{
+    int misses = 0;
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x) {
+            if (!a[y * w + x]) continue;
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx) {
+                    const int u = x + dx, v = y + dy;
+                    found = u >= 0 && v >= 0 && u < w && v < h && b[v * w + u];
+                }
+            misses += !found;
+        }
+    return misses;
+}
+
+std::vector<bool> Ink(const QImage &img, QRgb background)
+{
+    std::vector<bool> ink(size_t(img.width()) * img.height());
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            // Edge pixels the renderer blends lightly are not ink.
+            const int d = std::max({std::abs(qRed(p) - qRed(background)), std::abs(qGreen(p) - qGreen(background)),
+                                    std::abs(qBlue(p) - qBlue(background))});
+            ink[size_t(y) * img.width() + x] = d > 64;
+        }
+    return ink;
+}
+
+// The picture's SVG holds its log, and rendered back it inks where the
+// picture does, within 2 pixels both ways.
+void ExpectSvgMatches(Picture *p, const std::string &what)
+{
+    SCOPED_TRACE(what);
+    const DrawLog &log = p->Log();
+    ASSERT_FALSE(log.Overflowed());
+    const QByteArray svg = PictureSvg(*p);
+    QString error;
+    auto n = ClassCounts(svg, &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(n[QStringLiteral("line")], int(log.Count(DrawOp::Segment)));
+    EXPECT_EQ(n[QStringLiteral("dot")], int(log.Count(DrawOp::Dot)));
+    EXPECT_EQ(n[QStringLiteral("circle")] + n[QStringLiteral("arc")], int(log.Count(DrawOp::Arc)));
+    EXPECT_GT(log.Size(), 0u);
+
+    const QImage &png = p->Image();
+    const Color back = log.Background();
+    const QRgb bg = qRgb(RedOf(back), GreenOf(back), BlueOf(back));
+    QImage rendered(png.size(), QImage::Format_RGB32);
+    rendered.fill(bg);
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    QPainter painter(&rendered);
+    renderer.render(&painter, QRectF(0, 0, png.width(), png.height()));
+    painter.end();
+    const auto a = Ink(png, bg), b = Ink(rendered, bg);
+    EXPECT_EQ(Unmatched(a, b, png.width(), png.height(), 2), 0) << "inked in the image, not in the SVG";
+    EXPECT_EQ(Unmatched(b, a, png.width(), png.height(), 2), 0) << "inked in the SVG, not in the image";
+}
+
+// The CSV's rows as columns of numbers, the header line checked.
+std::vector<std::vector<QString>> Rows(const QByteArray &csv, const QStringList &header)
+{
+    QList<QByteArray> lines = csv.split('\n');
+    EXPECT_EQ(QString::fromUtf8(lines.value(0)).split(QLatin1Char(',')), header);
+    std::vector<std::vector<QString>> rows;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (!lines[i].isEmpty()) {
+            const QStringList f = QString::fromUtf8(lines[i]).split(QLatin1Char(','));
+            rows.emplace_back(f.begin(), f.end());
+        }
+    return rows;
+}
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override { ResetEndRequest(); }
+    void TearDown() override
+    {
+        tavrin::Windows::Get().Reset();
+        ResetEndRequest();
+    }
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(Export, EveryPictureSavesAsAnSvgThatDrawsWhatItShows)
+{
+    streu::Form1 streuForm;
+    streuForm.Form_Load();
+    streuForm.show();
+    prisma::Form1 prismaForm;
+    prismaForm.Form_Load();
+    prismaForm.show();
+    Settle();
+    ExpectSvgMatches(streuForm.Picture1, "streu");
+    const std::size_t drawn = prismaForm.Picture1->Log().Size();
+    prismaForm.Picture1_Paint(); // a repaint over the plot replaces, not adds
+    EXPECT_EQ(prismaForm.Picture1->Log().Size(), drawn);
+    ExpectSvgMatches(prismaForm.Picture1, "prisma");
+
+    auto &windows = tavrin::Windows::Get();
+    tavrin::Form3 &start = windows.StartForm();
+    start.show();
+    // The illustrations are drawn on the first paint, yielding after every ray.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start.Picture1->Log().Size() > 50 && start.Picture2->Log().Size() > 20; }));
+    Settle();
+    Settle();
+    ExpectSvgMatches(start.Picture1, "start, wave illustration");
+    ExpectSvgMatches(start.Picture2, "start, ray illustration");
+
+    tavrin::form2 &ray = windows.RayForm();
+    ray.show();
+    Settle();
+    ray.Picture3_MouseDown(kLeftButton, 0, 0, -500);
+    ray.Picture3_MouseUp(kLeftButton, 0, 0, -500);
+    ray.Command7_Click();
+    ExpectSvgMatches(ray.Picture1, "ray model, strip");
+    ExpectSvgMatches(ray.Picture3, "ray model, scene");
+
+    tavrin::Form5 &wave = windows.WaveForm();
+    wave.show();
+    Settle();
+    wave.Picture4_MouseDown(kLeftButton, 0, -150000, 40000);
+    wave.Form_MouseDown(kLeftButton, 0, 0, 600);
+    for (Picture *p : {wave.Picture2, wave.Picture3, wave.Picture4, static_cast<Picture *>(&wave)})
+        ExpectSvgMatches(p, "wave model, picture " + std::to_string(p->width()) + " wide");
+
+    // The window's drawing holds every picture and its texts.
+    const QByteArray svg = WindowSvg(&ray);
+    QString error;
+    auto n = ClassCounts(svg, &error);
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(n[QStringLiteral("picture")], 4); // the window and its three pictures
+    EXPECT_TRUE(svg.contains(">Material</text>"));
+    EXPECT_TRUE(svg.contains(">60°</text>"));
+}
+
+TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
+{
+    prisma::Form1 prismaForm;
+    prismaForm.Form_Load();
+    streu::Form1 streuForm;
+    streuForm.Form_Load();
+    struct Case {
+        const char *name;
+        QWidget *window;
+        QStringList header;
+        int x, y;               // columns of the curve
+        double minX, minY, tol; // its lowest point
+    } cases[] = {
+        {"prisma at 60°, n = 1.5", &prismaForm,
+         {"Winkel der brechenden Kante (°)", "Brechzahl", "Einfallswinkel (°)", "Ablenkwinkel (°)"}, 2, 3,
+         48.59, 37.18, 0.05},
+        {"streu, one reflection", &streuForm, {"Reflexionen", "Stoßparameter (Tropfenradien)", "Richtung (°)"}, 1,
+         2, std::nan(""), 137.97, 0.02},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rows = Rows(SaverOf(c.window)->Content(SaveFormat::Csv), c.header);
+        ASSERT_GT(rows.size(), 500u);
+        auto lowest = std::min_element(rows.begin(), rows.end(), [&c](const auto &a, const auto &b) {
+            return a[c.y].toDouble() < b[c.y].toDouble();
+        });
+        EXPECT_NEAR((*lowest)[c.y].toDouble(), c.minY, c.tol);
+        if (!std::isnan(c.minX)) {
+            EXPECT_NEAR((*lowest)[c.x].toDouble(), c.minX, c.tol);
+        }
+    }
+    // The decimal point stays '.' under a locale with a decimal comma.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    prismaForm.HScroll2->setValue(133);
+    const auto rows = Rows(SaverOf(&prismaForm)->Content(SaveFormat::Csv),
+                           {"Winkel der brechenden Kante (°)", "Brechzahl", "Einfallswinkel (°)", "Ablenkwinkel (°)"});
+    QLocale::setDefault(saved);
+    EXPECT_EQ(rows.front()[1], QStringLiteral("1.33"));
+
+    auto &windows = tavrin::Windows::Get();
+    tavrin::form2 &ray = windows.RayForm();
+    const QStringList rayHeader{"Winkel (°)", "Farbe", "Reflexionen", "Material"};
+    ray.Picture3_MouseDown(kLeftButton, 0, 0, -500);
+    ray.Option5->setChecked(true);
+    ray.Option14->setChecked(true);
+    ray.Picture3_MouseDown(kLeftButton, 0, 0, 300);
+    auto marks = Rows(SaverOf(&ray)->Content(SaveFormat::Csv), rayHeader);
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0][1] + marks[0][3], QStringLiteral("rotWasser"));
+    EXPECT_EQ(marks[1][1] + marks[1][2] + marks[1][3], QStringLiteral("blau1Glas BK7"));
+    EXPECT_NEAR(marks[0][0].toDouble(), ray.model.stripMarks[0].scatterAngle, 1e-5);
+    ray.Command3_Click();
+    EXPECT_TRUE(Rows(SaverOf(&ray)->Content(SaveFormat::Csv), rayHeader).empty());
+
+    tavrin::Form5 &wave = windows.WaveForm();
+    wave.show();
+    Settle();
+    wave.Option3D5->click(); // figures off: a quicker sweep
+    wave.Command2_Click();
+    const auto bars = Rows(SaverOf(&wave)->Content(SaveFormat::Csv),
+                           {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)"});
+    ASSERT_EQ(bars.size(), wave.Picture1->Log().Count(DrawOp::Segment));
+    auto tallest = std::max_element(bars.begin(), bars.end(),
+                                    [](const auto &a, const auto &b) { return a[3].toDouble() < b[3].toDouble(); });
+    EXPECT_EQ((*tallest)[0] + (*tallest)[1] + (*tallest)[4] + (*tallest)[5],
+              QStringLiteral("Balken321 Strahlenrot1000"));
+    EXPECT_GT((*tallest)[2].toDouble(), 40.0); // the main bow
+    EXPECT_LT((*tallest)[2].toDouble(), 43.0);
+    wave.Command1_Click();
+    EXPECT_EQ(SaverOf(&wave)->Content(SaveFormat::Csv).count('\n'), 1);
+}
+
+TEST_F(Export, ShortcutsCopyThePictureOrTheSelectedTextAndOpenTheSaveDialog)
+{
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Settle();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), f.size() * f.devicePixelRatio());
+
+    f.Text1->setFocus();
+    QTest::keyClick(f.Text1, Qt::Key_C, Qt::ControlModifier); // no text selected: the picture
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+    f.Text1->selectAll();
+    QTest::keyClick(f.Text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1"));
+
+    QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+    QFileDialog *dialog = SaverOf(&f)->Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters().size(), 3);
+    const QString path = dir_.filePath(QStringLiteral("bogen"));
+    dialog->selectNameFilter(dialog->nameFilters()[1]); // SVG, without typing the extension
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+    ASSERT_TRUE(QFile::exists(path + QStringLiteral(".svg")));
+}
+
+TEST_F(Export, AFailedSaveSaysSoAndLeavesTheEarlierFile)
+{
+    tavrin::Form3 &f = tavrin::Windows::Get().StartForm();
+    f.show();
+    Settle();
+    WindowSaver *saver = SaverOf(&f);
+    EXPECT_EQ(saver->OffersCsv(), false);
+
+    QFile earlier(dir_.filePath(QStringLiteral("start.png")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    const auto shownAndClosed = [&f](const QString &name) {
+        auto *box = f.findChild<QMessageBox *>();
+        const bool shown = box && box->isVisible() && box->text().contains(name);
+        delete box;
+        return shown;
+    };
+
+    // A parent folder that is a file: no user, root included, can write there.
+    EXPECT_FALSE(saver->SaveTo(dir_.filePath(QStringLiteral("start.png/bild.svg"))));
+    EXPECT_TRUE(shownAndClosed(QStringLiteral("bild.svg")));
+
+    // A disk that fills up halfway: a file-size limit makes the write fail.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved1 = saver->SaveTo(earlier.fileName());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(saved1);
+    EXPECT_TRUE(shownAndClosed(QStringLiteral("start.png")));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("earlier"));
+    earlier.close();
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("start.png")});
+
+    // Without the limit the same save replaces it with the window's image.
+    EXPECT_TRUE(saver->SaveTo(earlier.fileName()));
+    const QImage image(earlier.fileName());
+    EXPECT_EQ(image.size(), f.size() * f.devicePixelRatio());
+    EXPECT_FALSE(saver->SaveTo(dir_.filePath(QStringLiteral("start.csv")))); // no numbers here
+    EXPECT_TRUE(shownAndClosed(QStringLiteral("start.csv")));
+}
