@@ -1,17 +1,11 @@
 #include "draw_log.h"
 
-#include <algorithm>
 #include <cstring>
-#include <functional>
 
 namespace rb {
 
 namespace {
-std::size_t Mix(std::size_t h, std::uint64_t v)
-{
-    // Boost's hash_combine on the raw bits: equal operations hash equally.
-    return h ^ (std::hash<std::uint64_t>{}(v) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2));
-}
+constexpr std::size_t kSmallTable = 1024;
 
 std::uint64_t Bits(double d)
 {
@@ -19,22 +13,35 @@ std::uint64_t Bits(double d)
     std::memcpy(&u, &d, sizeof u);
     return u;
 }
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v)
+{
+    h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+    return h;
+}
 } // namespace
 
-bool DrawLog::Key::operator==(const Key &o) const
+std::size_t DrawLog::Hash(const DrawOp &o)
 {
-    const DrawOp &a = op, &b = o.op;
+    std::uint64_t h = (std::uint64_t(o.kind) << 40) ^ (std::uint64_t(o.color) << 8) ^ std::uint64_t(o.width);
+    h = Mix(h, Bits(o.x1));
+    h = Mix(h, Bits(o.y1));
+    if (o.kind == DrawOp::Segment) {
+        h = Mix(h, Bits(o.x2));
+        h = Mix(h, Bits(o.y2));
+    } else if (o.kind == DrawOp::Arc) {
+        h = Mix(h, Bits(o.r));
+        h = Mix(h, Bits(o.start));
+        h = Mix(h, Bits(o.end));
+    }
+    return std::size_t(h ^ (h >> 29));
+}
+
+bool DrawLog::Same(const DrawOp &a, const DrawOp &b)
+{
     return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
            a.r == b.r && a.start == b.start && a.end == b.end && a.full == b.full &&
            a.color == b.color && a.width == b.width;
-}
-
-std::size_t DrawLog::KeyHash::operator()(const Key &k) const
-{
-    const DrawOp &o = k.op;
-    std::size_t h = std::size_t(o.kind) * 31u + std::size_t(o.color) * 7u + std::size_t(o.width);
-    for (double d : {o.x1, o.y1, o.x2, o.y2, o.r, o.start, o.end}) h = Mix(h, Bits(d));
-    return h;
 }
 
 void DrawLog::Clear(Color background)
@@ -42,49 +49,60 @@ void DrawLog::Clear(Color background)
     background_ = background;
     overflowed_ = false;
     ops_.clear();
-    live_.clear();
-    index_.clear();
+    alive_.clear();
+    live_ = 0;
+    // A picture cleared after a long run starts again with a small table.
+    if (slots_.size() != kSmallTable) slots_.assign(kSmallTable, 0);
+    else std::fill(slots_.begin(), slots_.end(), 0);
+}
+
+std::uint32_t *DrawLog::Find(const DrawOp &op, std::size_t hash)
+{
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        std::uint32_t &slot = slots_[i];
+        if (slot == 0 || Same(ops_[slot - 1], op)) return &slot;
+    }
 }
 
 void DrawLog::Add(const DrawOp &op)
 {
     if (overflowed_) return;
-    const auto [it, fresh] = index_.try_emplace(Key{op}, ops_.size());
-    if (!fresh) {
-        live_[it->second] = false;
-        it->second = ops_.size();
-    } else if (index_.size() > limit_) {
+    if (slots_.empty()) slots_.assign(kSmallTable, 0);
+    std::uint32_t *slot = Find(op, Hash(op));
+    if (*slot != 0) {
+        alive_[*slot - 1] = false; // drawn again: the new copy is on top
+    } else if (++live_ > limit_) {
         // Too much to keep: the picture is written out as an image instead.
-        ops_.clear();
-        live_.clear();
-        index_.clear();
+        const Color back = background_;
+        Clear(back);
         overflowed_ = true;
         return;
     }
     ops_.push_back(op);
-    live_.push_back(true);
-    if (ops_.size() > 2 * index_.size() + 1024) Compact();
+    alive_.push_back(true);
+    *slot = std::uint32_t(ops_.size());
+    // Keep the table at most half full, and the replaced copies few.
+    if (ops_.size() * 2 > slots_.size()) Rebuild(live_ * 4 > slots_.size() ? slots_.size() * 2 : slots_.size());
 }
 
-void DrawLog::Compact()
+void DrawLog::Rebuild(std::size_t capacity)
 {
     std::size_t to = 0;
-    for (std::size_t from = 0; from < ops_.size(); ++from) {
-        if (!live_[from]) continue;
-        ops_[to] = ops_[from];
-        index_[Key{ops_[to]}] = to;
-        ++to;
-    }
+    for (std::size_t from = 0; from < ops_.size(); ++from)
+        if (alive_[from]) ops_[to++] = ops_[from];
     ops_.resize(to);
-    live_.assign(to, true);
+    alive_.assign(to, true);
+    slots_.assign(capacity, 0);
+    for (std::size_t i = 0; i < ops_.size(); ++i) *Find(ops_[i], Hash(ops_[i])) = std::uint32_t(i + 1);
 }
 
 std::vector<DrawOp> DrawLog::Ops() const
 {
     std::vector<DrawOp> out;
-    out.reserve(index_.size());
+    out.reserve(live_);
     for (std::size_t i = 0; i < ops_.size(); ++i)
-        if (live_[i]) out.push_back(ops_[i]);
+        if (alive_[i]) out.push_back(ops_[i]);
     return out;
 }
 
@@ -92,7 +110,7 @@ std::size_t DrawLog::Count(DrawOp::Kind k) const
 {
     std::size_t n = 0;
     for (std::size_t i = 0; i < ops_.size(); ++i)
-        if (live_[i] && ops_[i].kind == k) ++n;
+        if (alive_[i] && ops_[i].kind == k) ++n;
     return n;
 }
 

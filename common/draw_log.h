@@ -16,14 +16,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace rb {
 
 class DrawLog {
 public:
-    // About 100 bytes per operation with its index: some 20 MB at most.
+    // Some 100 bytes per operation with its index: about 20 MB at most.
     static constexpr std::size_t kDefaultLimit = 200000;
 
     explicit DrawLog(std::size_t limit = kDefaultLimit) : limit_(limit) {}
@@ -36,25 +35,25 @@ public:
     bool Overflowed() const { return overflowed_; }
     // Live operations, oldest first.
     std::vector<DrawOp> Ops() const;
-    std::size_t Size() const { return index_.size(); }
+    std::size_t Size() const { return live_; }
     std::size_t Count(DrawOp::Kind k) const;
 
 private:
-    struct Key {
-        DrawOp op;
-        bool operator==(const Key &o) const;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key &k) const;
-    };
-    void Compact();
+    // Every drawing call passes through here, hundreds of thousands per
+    // sweep: the index is an open-addressing table of slots into ops_, so
+    // adding an operation allocates nothing on the common path.
+    static std::size_t Hash(const DrawOp &op);
+    static bool Same(const DrawOp &a, const DrawOp &b);
+    void Rebuild(std::size_t capacity); // drops replaced operations, re-indexes
+    std::uint32_t *Find(const DrawOp &op, std::size_t hash);
 
     std::size_t limit_;
     Color background_ = RGB(255, 255, 255);
     bool overflowed_ = false;
     std::vector<DrawOp> ops_;
-    std::vector<bool> live_;
-    std::unordered_map<Key, std::size_t, KeyHash> index_; // live operation -> its slot
+    std::vector<bool> alive_;          // false where a later copy replaced it
+    std::vector<std::uint32_t> slots_; // 0 empty, else index + 1 into ops_
+    std::size_t live_ = 0;
 };
 
 } // namespace rb
