@@ -1,6 +1,7 @@
 #include "svg_writer.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -104,8 +105,10 @@ void WriteOp(std::ostream &s, const DrawOp &o)
 
 void WritePicture(std::ostream &s, const SvgPicture &p, int id)
 {
-    s << "<clipPath id=\"clip" << id << "\"><rect x=\"0\" y=\"0\" width=\"" << Num(p.width)
-      << "\" height=\"" << Num(p.height) << "\"/></clipPath>\n";
+    // In <defs>: a renderer that knows no clip paths must not draw the
+    // clip rectangle itself.
+    s << "<defs><clipPath id=\"clip" << id << "\"><rect x=\"0\" y=\"0\" width=\"" << Num(p.width)
+      << "\" height=\"" << Num(p.height) << "\"/></clipPath></defs>\n";
     s << "<g class=\"picture\" transform=\"translate(" << Num(p.left) << "," << Num(p.top)
       << ")\" clip-path=\"url(#clip" << id << ")\">\n";
     const Color back = p.log ? p.log->Background() : RGB(255, 255, 255);
@@ -118,6 +121,22 @@ void WritePicture(std::ostream &s, const SvgPicture &p, int id)
         for (const DrawOp &o : p.log->Ops()) WriteOp(s, o);
     }
     s << "</g>\n";
+}
+
+void WriteBox(std::ostream &s, const SvgBox &b)
+{
+    const std::string paint = "\" fill=\"" + SvgColor(b.fill) + "\" stroke=\"" + SvgColor(b.stroke) +
+                              "\" stroke-width=\"1\"/>\n";
+    if (!b.round) {
+        s << "<rect class=\"control\" x=\"" << Num(b.left + 0.5) << "\" y=\"" << Num(b.top + 0.5)
+          << "\" width=\"" << Num(b.width - 1) << "\" height=\"" << Num(b.height - 1) << paint;
+        return;
+    }
+    const double cx = b.left + b.width / 2, cy = b.top + b.height / 2, r = std::min(b.width, b.height) / 2 - 0.5;
+    s << "<circle class=\"control\" cx=\"" << Num(cx) << "\" cy=\"" << Num(cy) << "\" r=\"" << Num(r) << paint;
+    if (b.marked)
+        s << "<circle class=\"control\" cx=\"" << Num(cx) << "\" cy=\"" << Num(cy) << "\" r=\"" << Num(r * 0.45)
+          << "\" fill=\"" << SvgColor(b.stroke) << "\"/>\n";
 }
 
 void WriteText(std::ostream &s, const SvgText &t)
@@ -150,10 +169,7 @@ std::string WriteSvg(const SvgDocument &doc)
       << "\" fill=\"" << SvgColor(doc.background) << "\"/>\n";
     int id = 0;
     for (const SvgPicture &p : doc.pictures) WritePicture(s, p, id++);
-    for (const SvgBox &b : doc.boxes)
-        s << "<rect class=\"control\" x=\"" << Num(b.left) << "\" y=\"" << Num(b.top) << "\" width=\""
-          << Num(b.width) << "\" height=\"" << Num(b.height) << "\" fill=\"" << SvgColor(b.fill)
-          << "\" stroke=\"" << SvgColor(b.stroke) << "\" stroke-width=\"1\"/>\n";
+    for (const SvgBox &b : doc.boxes) WriteBox(s, b);
     for (const SvgText &t : doc.texts) WriteText(s, t);
     s << "</svg>\n";
     return s.str();

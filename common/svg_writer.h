@@ -35,6 +35,8 @@ struct SvgBox {
     double left = 0, top = 0, width = 0, height = 0;
     Color fill = RGB(255, 255, 255);
     Color stroke = RGB(128, 128, 128);
+    bool round = false; // an ellipse in the box, as an option button's ring
+    bool marked = false; // with a dot in its middle: the selected option
 };
 
 struct SvgDocument {

@@ -10,6 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -79,30 +83,51 @@ QStringList WrapLines(const QString &text, const QFontMetricsF &fm, double width
     return out;
 }
 
-// Where a control's text starts: labels follow their alignment, buttons
-// centre, option buttons and check boxes leave room for their indicator,
-// frames put their title at the top left.
-void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &r)
+// The text's box and alignment inside a control, as the style lays it out.
+QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
+{
+    const QPointF origin = r.topLeft();
+    if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        opt.lineWidth = 1;
+        align = Qt::AlignLeft | Qt::AlignVCenter;
+        return QRectF(g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g)).translated(origin);
+    }
+    if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
+        if (qobject_cast<const QPushButton *>(w)) {
+            align = Qt::AlignCenter;
+            return r;
+        }
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        align = Qt::AlignLeft | Qt::AlignVCenter;
+        const auto element = qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_CheckBoxContents;
+        return QRectF(b->style()->subElementRect(element, &opt, b)).translated(origin).adjusted(2, 0, 0, 0);
+    }
+    if (const auto *l = qobject_cast<const QLabel *>(w)) {
+        align = l->alignment();
+        const int m = l->margin() + (l->frameWidth() > 0 ? l->frameWidth() : 0);
+        return r.adjusted(m, m, -m, -m);
+    }
+    align = Qt::AlignLeft | Qt::AlignVCenter;
+    return r.adjusted(3, 0, -3, 0);
+}
+
+void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &widgetRect)
 {
     const QString text = PlainText(w);
     if (text.trimmed().isEmpty()) return;
     const QFont f = w->font();
     const QFontMetricsF fm(f);
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    bool wrap = false;
-    double indent = 2;
-    Color colour = FromQColor(w->palette().color(w->foregroundRole()));
-    if (const auto *l = qobject_cast<const QLabel *>(w)) {
-        align = l->alignment();
-        wrap = l->wordWrap();
-    } else if (qobject_cast<const QGroupBox *>(w)) {
-        align = Qt::AlignLeft | Qt::AlignTop;
-        indent = 8;
-    } else if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
-        if (b->isCheckable() && !qobject_cast<const QPushButton *>(w)) indent = r.height() * 0.8 + 4;
-        else align = Qt::AlignCenter;
-    }
-    const QStringList lines = WrapLines(text, fm, r.width() - 2, wrap);
+    Qt::Alignment align;
+    const QRectF r = TextRect(w, widgetRect, align);
+    const auto *label = qobject_cast<const QLabel *>(w);
+    const QStringList lines = WrapLines(text, fm, r.width(), label && label->wordWrap());
     const double blockHeight = fm.height() * lines.size();
     double y = r.top() + fm.ascent();
     if (align & Qt::AlignVCenter) y = r.top() + (r.height() - blockHeight) / 2 + fm.ascent();
@@ -111,38 +136,65 @@ void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &r)
         SvgText t;
         t.text = line.toStdString();
         t.family = f.family().toStdString();
-        t.pixelSize = f.pixelSize() > 0 ? f.pixelSize() : fm.height() * 0.8;
-        if (f.pointSizeF() > 0) t.pixelSize = f.pointSizeF() * w->logicalDpiY() / 72.0;
+        t.pixelSize = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * w->logicalDpiY() / 72.0;
         t.bold = f.bold();
-        t.color = colour;
+        t.color = FromQColor(w->palette().color(w->foregroundRole()));
         t.y = y;
         if (align & Qt::AlignHCenter) {
             t.x = r.center().x();
             t.anchor = SvgText::Middle;
         } else if (align & Qt::AlignRight) {
-            t.x = r.right() - 2;
+            t.x = r.right();
             t.anchor = SvgText::End;
         } else {
-            t.x = r.left() + indent;
+            t.x = r.left();
         }
         texts.push_back(t);
         y += fm.height();
     }
 }
 
-// Outlines for the controls that are neither pictures nor plain labels.
-void AddBox(std::vector<SvgBox> &boxes, const QWidget *w, const QRectF &r)
+SvgBox Box(const QRectF &r, Color fill, Color stroke)
 {
-    const bool framed = qobject_cast<const QPushButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
-                        qobject_cast<const QScrollBar *>(w) || qobject_cast<const QGroupBox *>(w);
-    if (!framed) return;
     SvgBox b;
     b.left = r.left();
     b.top = r.top();
     b.width = r.width();
     b.height = r.height();
-    b.fill = FromQColor(w->palette().color(w->backgroundRole()));
-    boxes.push_back(b);
+    b.fill = fill;
+    b.stroke = stroke;
+    return b;
+}
+
+// Outlines for the controls that are not pictures: buttons, text boxes,
+// scroll bars, frames, option rings, and labels that fill their background.
+void AddBoxes(std::vector<SvgBox> &boxes, const QWidget *w, const QRectF &r)
+{
+    const Color back = FromQColor(w->palette().color(w->backgroundRole()));
+    const Color ink = FromQColor(w->palette().color(w->foregroundRole()));
+    constexpr Color kEdge = RGB(128, 128, 128);
+    if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        opt.lineWidth = 1;
+        const QRectF frame = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
+        boxes.push_back(Box(frame.translated(r.topLeft()), back, kEdge));
+    } else if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
+               qobject_cast<const QScrollBar *>(w)) {
+        boxes.push_back(Box(r, back, kEdge));
+    } else if (const auto *o = qobject_cast<const QRadioButton *>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(o);
+        const QRectF ring = o->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, o);
+        SvgBox b = Box(ring.translated(r.topLeft()), RGB(255, 255, 255), ink);
+        b.round = true;
+        b.marked = o->isChecked();
+        boxes.push_back(b);
+    } else if (w->autoFillBackground()) {
+        boxes.push_back(Box(r, back, back));
+    }
 }
 
 bool ShownIn(const QWidget *w, const QWidget *window)
@@ -175,7 +227,7 @@ QByteArray WindowSvg(QWidget *window)
             doc.pictures.push_back(PictureLayer(*p, r));
             continue;
         }
-        AddBox(doc.boxes, w, r);
+        AddBoxes(doc.boxes, w, r);
         AddTexts(doc.texts, w, r);
     }
     return QByteArray::fromStdString(WriteSvg(doc));
