@@ -165,15 +165,20 @@ void WindowSaver::Accepted(const QString &chosen, const QString &filter)
     SaveTo(path);
 }
 
-bool WindowSaver::SaveTo(const QString &path)
+bool WindowSaver::Write(const QString &path, QString *error) const
 {
     const SaveFormat format = FormatOfPath(path);
     if (format == SaveFormat::Unknown || (format == SaveFormat::Csv && !csv_)) {
-        ShowFailure(path, tr("Dieses Format kann das Fenster nicht speichern."));
+        if (error) *error = tr("Dieses Format kann das Fenster nicht speichern.");
         return false;
     }
+    return WriteFileAtomically(path, Content(format), error);
+}
+
+bool WindowSaver::SaveTo(const QString &path)
+{
     QString error;
-    if (WriteFileAtomically(path, Content(format), &error)) return true;
+    if (Write(path, &error)) return true;
     ShowFailure(path, error);
     return false;
 }

@@ -47,6 +47,8 @@ public:
     // Saves in the format of the extension; says so in a message box and
     // returns false when it fails.
     bool SaveTo(const QString &path);
+    // The same without the message box: the reason goes to *error.
+    bool Write(const QString &path, QString *error) const;
 
     QAction *CopyAction() const { return copy_; }
     QAction *SaveAction() const { return save_; }
