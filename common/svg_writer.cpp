@@ -1,7 +1,9 @@
 #include "svg_writer.h"
 
-#include <charconv>
+#include "clip.h"
+
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -66,8 +68,25 @@ std::string ArcPath(const DrawOp &o)
     return d.str();
 }
 
-void WriteOp(std::ostream &s, const DrawOp &o)
+// Lines are cut at the picture's edge (widened by half the pen), so that
+// the drawing stays inside its picture also where a viewer ignores clip
+// paths. A line that runs only along the edge outside stays as it is.
+DrawOp CutToPicture(DrawOp o, double width, double height)
 {
+    const double m = o.width / 2.0;
+    double x1 = o.x1, y1 = o.y1, x2 = o.x2, y2 = o.y2;
+    if (ClipSegment(x1, y1, x2, y2, -m, -m, width + m, height + m)) {
+        o.x1 = x1;
+        o.y1 = y1;
+        o.x2 = x2;
+        o.y2 = y2;
+    }
+    return o;
+}
+
+void WriteOp(std::ostream &s, const DrawOp &op, double width, double height)
+{
+    const DrawOp o = op.kind == DrawOp::Segment ? CutToPicture(op, width, height) : op;
     const std::string c = SvgColor(o.color);
     const double w = o.width;
     switch (o.kind) {
@@ -118,7 +137,7 @@ void WritePicture(std::ostream &s, const SvgPicture &p, int id)
         s << "<image x=\"0\" y=\"0\" width=\"" << Num(p.width) << "\" height=\"" << Num(p.height)
           << "\" xlink:href=\"data:image/png;base64," << p.fallbackPng << "\"/>\n";
     } else if (p.log) {
-        for (const DrawOp &o : p.log->Ops()) WriteOp(s, o);
+        for (const DrawOp &o : p.log->Ops()) WriteOp(s, o, p.width, p.height);
     }
     s << "</g>\n";
 }
