@@ -2,6 +2,7 @@
 // phasors, on the offscreen screen the Makefile configures (1920x1080).
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/wavemodel/wave_fan.h"
+#include "tavrin/wavemodel/wave_runs.h"
 #include "tavrin/windows.h"
 #include "vector_state.h"
 
@@ -19,6 +20,7 @@ using rb::tavrin::Form5;
 
 Form5 &OpenWindow(bool figures)
 {
+    rb::tavrin::SetRunPace(0); // the maths and the drawing, not the pace for the eye
     Form5 &f = rb::tavrin::Windows::Get().WaveForm();
     f.show();
     QTest::qWait(50);

@@ -21,6 +21,8 @@ double AngleScaleX(double thetaDegrees, double piValue)
     return kScaleOriginX - kObserverDistance * std::tan(thetaDegrees * piValue / 180.0);
 }
 
+double AngleAtScaleX(double x) { return std::atan((kScaleOriginX - x) / kObserverDistance); }
+
 void DrawAngleScale(Canvas &picture2, double piValue)
 {
     picture2.SetDrawWidth(kLongWidth);

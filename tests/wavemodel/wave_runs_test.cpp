@@ -23,6 +23,7 @@ protected:
     WaveModel model;
     RecordingCanvas form, picture3, picture4, picture1;
     std::vector<double> angles;
+    std::vector<std::pair<double, double>> descartes; // degrees, x
     bool readoutVisible = false;
     int yields = 0;
     // Runs during the n-th yield (counted from 1); false ends the program.
@@ -32,7 +33,9 @@ protected:
                   {form, picture3, picture4, picture1},
                   {[this] { return onYield(++yields); },
                    [this](double a) { angles.push_back(a); },
-                   [this](bool v) { readoutVisible = v; }}};
+                   [this](bool v) { readoutVisible = v; },
+                   {},
+                   [this](WaveColour, double degrees, double x) { descartes.push_back({degrees, x}); }}};
 
     std::vector<DrawOp> Bars() const { return picture1.OfKind(DrawOp::Segment); }
     // Amplitude of a bar: 4 drawing units per unit.
