@@ -140,9 +140,11 @@ void Form5::MakeColumn()
     Option3D7 = MakeOption(Frame3D3, tr("ganzer Tropfen"), kModelFont, false);
     Check1 = new QCheckBox(tr("Airy-Theorie"), Frame3D3);
     Check1->setFont(UiFont(kModelFont.points, kModelFont.bold));
-    PlaceTwips(Option3D6, 90, 240, 1200, 300);
-    PlaceTwips(Option3D7, 90, 540, 1200, 300);
-    PlaceTwips(Check1, 90, 840, 1200, 300);
+    // As wide as their texts (FitText grows them): the column is narrow on
+    // a 1024 × 768 screen.
+    PlaceTwips(Option3D6, 45, 240, 300, 300);
+    PlaceTwips(Option3D7, 45, 540, 300, 300);
+    PlaceTwips(Check1, 45, 840, 300, 300);
 
     Label5 = MakeLabel(this, tr("Tropfendurchm."), kControlFont, kLabelColour);
     Label6 = MakeLabel(this, tr("in Miikrometer"), kControlFont, kLabelColour);
@@ -268,7 +270,9 @@ void Form5::PlaceColumn()
     // leaves room for the phasor-model frame above the diameter.
     Place(Frame3D1, 25, 575, 400, 380);
     Place(Frame3D2, 25, 1000, 400, 280);
-    Place(Frame3D3, 25, 1325, 400, 400);
+    // A little wider than the others, into the gap before Bild I, so that
+    // "ganzer Tropfen" fits on a 1024 × 768 screen too.
+    Place(Frame3D3, 25, 1325, 420, 400);
     Place(Label5, 25, 1750, 400, 80);
     Place(Label6, 25, 1830, 400, 80);
     Place(VScroll1, 25, 1955, 180, 600);

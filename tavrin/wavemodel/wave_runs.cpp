@@ -28,7 +28,7 @@ constexpr int kRightButton = 2;
 // about this many of the fan's rays, each running this far towards the
 // observer at infinity.
 constexpr double kChainFill = 90.0;
-constexpr int kRaysShown = 36;
+constexpr int kRaysShown = 12;
 constexpr double kSweepRayLength = 40000.0;
 constexpr double kPi = 3.14159265358979323846;
 
