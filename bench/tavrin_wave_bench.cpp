@@ -107,4 +107,42 @@ void BM_WaveSweepFiguresOn(benchmark::State &state)
 }
 BENCHMARK(BM_WaveSweepFiguresOn)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// Figures off: the whole-drop sweep (red, 1000 µm) against the fan of 321
+// rays, alternately in one run.
+void BM_WholeDropSweepFiguresOffVsFan(benchmark::State &state)
+{
+    Form5 &f = OpenWindow(false);
+    f.Option3D1->click();
+    double fan = 0, whole = 0;
+    for (auto _ : state) {
+        f.Option3D6->click();
+        fan += Sweep(f);
+        f.Option3D7->click();
+        whole += Sweep(f);
+    }
+    const double n = double(state.iterations());
+    state.counters["fan_sweep_ms"] = fan / n;
+    state.counters["whole_drop_sweep_ms"] = whole / n;
+    state.counters["ratio"] = whole / fan;
+    rb::tavrin::Windows::Get().Reset();
+}
+BENCHMARK(BM_WholeDropSweepFiguresOffVsFan)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The sweep as it is watched: figures on, at the window's own pace. Run it
+// on its own with --benchmark_filter=Paced; it takes about half a minute.
+void BM_WaveSweepPaced(benchmark::State &state)
+{
+    Form5 &f = OpenWindow(true);
+    rb::tavrin::SetRunPace(1);
+    double sweep = 0;
+    for (auto _ : state) {
+        f.Command1->click();
+        sweep += Sweep(f);
+    }
+    rb::tavrin::SetRunPace(0);
+    state.counters["sweep_s"] = sweep / 1000 / double(state.iterations());
+    rb::tavrin::Windows::Get().Reset();
+}
+BENCHMARK(BM_WaveSweepPaced)->Iterations(1)->Unit(benchmark::kSecond);
+
 } // namespace
