@@ -17,6 +17,11 @@ constexpr double kPictureHeight = 2000;
 constexpr int kCurveWidth = 2, kLineWidth = 1;
 } // namespace
 
+Color TheoryColour(WaveColour colour)
+{
+    return colour == WaveColour::Red ? RGB(150, 0, 0) : colour == WaveColour::Green ? RGB(0, 110, 0) : RGB(0, 0, 160);
+}
+
 double DescartesAngle(double n)
 {
     const double alpha = std::acos(std::sqrt((n * n - 1.0) / 3.0));

@@ -13,6 +13,7 @@
 
 #include "canvas.h"
 #include "color.h"
+#include "wave_model.h"
 
 namespace rb::tavrin {
 
@@ -38,6 +39,10 @@ struct AiryBow {
 // The bow of a drop of the given diameter and refractive index in light of
 // the given wavelength (both lengths in micrometres).
 AiryBow AiryBowFor(double n, double diameterMicrons, double waveMicrons);
+
+// Airy's curve and Descartes' angle are drawn in a darker shade of the
+// bars' colour, so they stand out where they run over the bars.
+Color TheoryColour(WaveColour colour);
 
 // Draws on Bild III, at the places the angle scale under it gives each
 // angle: the curve peakHeight·|Ai(−z)|/Ai_max across the whole picture, and

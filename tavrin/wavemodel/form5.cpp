@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "airy_theory.h"
 #include "angle_scale.h"
 #include "app.h"
 #include "controls.h"
@@ -226,9 +227,7 @@ void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
     // stand apart; each just right of its line.
     QLabel *label = colour == WaveColour::Red ? Label13 : colour == WaveColour::Green ? Label14 : Label15;
     const int row = colour == WaveColour::Red ? 0 : colour == WaveColour::Green ? 1 : 2;
-    const Color c = colour == WaveColour::Red     ? RGB(150, 0, 0)
-                    : colour == WaveColour::Green ? RGB(0, 110, 0)
-                                                  : RGB(0, 0, 160);
+    const Color c = TheoryColour(colour);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     label->setPalette(pal);

@@ -32,13 +32,6 @@ constexpr int kRaysShown = 12;
 constexpr double kSweepRayLength = 40000.0;
 constexpr double kPi = 3.14159265358979323846;
 
-// Airy's curve in a darker shade of the bars' colour, so it stands out
-// where it runs over them.
-Color TheoryColour(WaveColour c)
-{
-    return c == WaveColour::Red ? RGB(150, 0, 0) : c == WaveColour::Green ? RGB(0, 110, 0) : RGB(0, 0, 160);
-}
-
 double RoundedDegrees(double radians) { return std::floor(100.0 * radians * 180.0 / kPi + 0.5) / 100.0; }
 
 double runPace = 1.0;
