@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -107,12 +108,14 @@ void BM_WaveSweepFiguresOn(benchmark::State &state)
 }
 BENCHMARK(BM_WaveSweepFiguresOn)->Iterations(3)->Unit(benchmark::kMillisecond);
 
-// Figures off: the whole-drop sweep (red, 1000 µm) against the fan of 321
-// rays, alternately in one run.
+// Figures off: the whole-drop sweep against the fan of 321 rays,
+// alternately in one run, for the finest fan the window makes (blue light,
+// 2000 µm, about 15 000 rays per position).
 void BM_WholeDropSweepFiguresOffVsFan(benchmark::State &state)
 {
     Form5 &f = OpenWindow(false);
-    f.Option3D1->click();
+    f.Option3D3->click();
+    f.VScroll1->setValue(2000);
     double fan = 0, whole = 0;
     for (auto _ : state) {
         f.Option3D6->click();
@@ -128,11 +131,17 @@ void BM_WholeDropSweepFiguresOffVsFan(benchmark::State &state)
 }
 BENCHMARK(BM_WholeDropSweepFiguresOffVsFan)->Iterations(10)->Unit(benchmark::kMillisecond);
 
-// The sweep as it is watched: figures on, at the window's own pace. Run it
-// on its own with --benchmark_filter=Paced; it takes about half a minute.
+// The sweep as it is watched: figures on, at the window's own pace, with
+// the fan of 321 rays (0) and with the whole drop's finest fan (1). Each
+// takes about half a minute.
 void BM_WaveSweepPaced(benchmark::State &state)
 {
     Form5 &f = OpenWindow(true);
+    if (state.range(0) == 1) {
+        f.Option3D7->click();
+        f.Option3D3->click();
+        f.VScroll1->setValue(2000);
+    }
     rb::tavrin::SetRunPace(1);
     double sweep = 0;
     for (auto _ : state) {
@@ -143,6 +152,6 @@ void BM_WaveSweepPaced(benchmark::State &state)
     state.counters["sweep_s"] = sweep / 1000 / double(state.iterations());
     rb::tavrin::Windows::Get().Reset();
 }
-BENCHMARK(BM_WaveSweepPaced)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_WaveSweepPaced)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
