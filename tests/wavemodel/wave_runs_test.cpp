@@ -320,7 +320,7 @@ TEST_F(WaveWindow, WholeDropByHandLooksTowardsTheClickedPointAndStopsBeforeTheNe
     // Each ray leaves towards the clicked point's direction from the centre.
     const DrawOp &out = rays[3];
     EXPECT_NEAR(std::atan2(out.y2 - out.y1, out.x2 - out.x1), std::atan2(-18000.0, -20000.0), 1e-9);
-    const DrawOp &resultant = picture3.OfKind(DrawOp::Segment).back();
+    const DrawOp resultant = picture3.OfKind(DrawOp::Segment).back();
     EXPECT_EQ(resultant.color, RGB(255, 0, 0));
     EXPECT_EQ(resultant.width, 3);
 
