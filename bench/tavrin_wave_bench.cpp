@@ -2,12 +2,14 @@
 // phasors, on the offscreen screen the Makefile configures (1920x1080).
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/wavemodel/wave_fan.h"
+#include "tavrin/wavemodel/wave_runs.h"
 #include "tavrin/windows.h"
 #include "vector_state.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -19,6 +21,7 @@ using rb::tavrin::Form5;
 
 Form5 &OpenWindow(bool figures)
 {
+    rb::tavrin::SetRunPace(0); // the maths and the drawing, not the pace for the eye
     Form5 &f = rb::tavrin::Windows::Get().WaveForm();
     f.show();
     QTest::qWait(50);
@@ -104,5 +107,51 @@ void BM_WaveSweepFiguresOn(benchmark::State &state)
     rb::tavrin::Windows::Get().Reset();
 }
 BENCHMARK(BM_WaveSweepFiguresOn)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Figures off: the whole-drop sweep against the fan of 321 rays,
+// alternately in one run, for the finest fan the window makes (blue light,
+// 2000 µm, about 15 000 rays per position).
+void BM_WholeDropSweepFiguresOffVsFan(benchmark::State &state)
+{
+    Form5 &f = OpenWindow(false);
+    f.Option3D3->click();
+    f.VScroll1->setValue(2000);
+    double fan = 0, whole = 0;
+    for (auto _ : state) {
+        f.Option3D6->click();
+        fan += Sweep(f);
+        f.Option3D7->click();
+        whole += Sweep(f);
+    }
+    const double n = double(state.iterations());
+    state.counters["fan_sweep_ms"] = fan / n;
+    state.counters["whole_drop_sweep_ms"] = whole / n;
+    state.counters["ratio"] = whole / fan;
+    rb::tavrin::Windows::Get().Reset();
+}
+BENCHMARK(BM_WholeDropSweepFiguresOffVsFan)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The sweep as it is watched: figures on, at the window's own pace, with
+// the fan of 321 rays (0) and with the whole drop's finest fan (1). Each
+// takes about half a minute.
+void BM_WaveSweepPaced(benchmark::State &state)
+{
+    Form5 &f = OpenWindow(true);
+    if (state.range(0) == 1) {
+        f.Option3D7->click();
+        f.Option3D3->click();
+        f.VScroll1->setValue(2000);
+    }
+    rb::tavrin::SetRunPace(1);
+    double sweep = 0;
+    for (auto _ : state) {
+        f.Command1->click();
+        sweep += Sweep(f);
+    }
+    rb::tavrin::SetRunPace(0);
+    state.counters["sweep_s"] = sweep / 1000 / double(state.iterations());
+    rb::tavrin::Windows::Get().Reset();
+}
+BENCHMARK(BM_WaveSweepPaced)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QByteArrayList>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <climits>
@@ -152,6 +153,23 @@ bool DoEvents()
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         last = SliceClockMs();
     }
+    ClearUpperVectorState();
+    return !endRequested;
+}
+
+bool WaitEvents(int ms)
+{
+    // The timer makes sure an event comes; until it does, the dispatcher
+    // sleeps. (A nested QEventLoop would not do: once End() has asked the
+    // loops to quit, a new one returns at once for the rest of the process.)
+    bool due = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, [&due] { due = true; });
+    timer.start(ms);
+    while (!due && !endRequested)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     ClearUpperVectorState();
     return !endRequested;
 }

@@ -24,6 +24,10 @@ void InitApplication(QApplication &app);
 // Runs pending window events inside a long computation. Returns false once
 // the program has been asked to end: the caller then unwinds at once.
 bool DoEvents();
+// Runs the window events for about `ms` milliseconds, sleeping while there
+// are none: a paced computation waits here for its next step. Returns
+// false once the program has been asked to end, at once if it already was.
+bool WaitEvents(int ms);
 
 // Ends the program: every window is hidden (none is drawn on or deleted while
 // a run may still be on the stack), every running loop notices at its next

@@ -26,6 +26,8 @@ double AngleScaleDegrees(double x, double piValue)
     return std::atan((kScaleOriginX - x) / kObserverDistance) * 180.0 / piValue;
 }
 
+double AngleAtScaleX(double x) { return std::atan((kScaleOriginX - x) / kObserverDistance); }
+
 void DrawAngleScale(Canvas &picture2, double piValue)
 {
     picture2.SetDrawWidth(kLongWidth);

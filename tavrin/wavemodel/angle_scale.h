@@ -10,6 +10,9 @@ namespace rb::tavrin {
 
 // x of the mark for θ degrees; also where the degree labels are placed.
 double AngleScaleX(double thetaDegrees, double piValue);
+// The angle, in radians, that the scale gives the place x: the inverse of
+// AngleScaleX. The whole-drop sweep observes in this direction.
+double AngleAtScaleX(double x);
 
 // The angle the scale reads at x: the inverse of AngleScaleX.
 double AngleScaleDegrees(double x, double piValue);

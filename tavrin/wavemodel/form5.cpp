@@ -1,6 +1,8 @@
 #include "form5.h"
 
+#include "airy_theory.h"
 #include "angle_scale.h"
+#include "wave_fan.h"
 #include "app.h"
 #include "controls.h"
 #include "fonts.h"
@@ -11,6 +13,7 @@
 #include "window_saver.h"
 #include "windows.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,6 +33,7 @@ constexpr FontSpec kControlFont{9.75, true};
 constexpr FontSpec kColourFont{8.25, false};
 constexpr FontSpec kOnOffFont{8.25, true};
 constexpr FontSpec kDegreeFont{12, true};
+constexpr FontSpec kModelFont{8.25, false};
 constexpr Color kWindowColour = RGB(224, 224, 224);
 constexpr Color kLabelColour = RGB(192, 192, 192);
 
@@ -99,6 +103,9 @@ Form5::Form5()
     connect(Option3D3, &QRadioButton::clicked, this, &Form5::Option3D3_Click);
     connect(Option3D4, &QRadioButton::clicked, this, &Form5::Option3D4_Click);
     connect(Option3D5, &QRadioButton::clicked, this, &Form5::Option3D5_Click);
+    connect(Option3D6, &QRadioButton::clicked, this, &Form5::Option3D6_Click);
+    connect(Option3D7, &QRadioButton::clicked, this, &Form5::Option3D7_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Form5::Check1_Click);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form5::VScroll1_Change);
     connect(Picture4, &Picture::MouseDown, this, &Form5::Picture4_MouseDown);
     connect(this, &Picture::MouseDown, this, &Form5::Form_MouseDown);
@@ -107,7 +114,7 @@ Form5::Form5()
     connect(this, &Picture::Paint, this, &Form5::Form_Paint);
     connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars); });
+    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars, theory); });
 }
 
 Form5::~Form5() = default;
@@ -132,6 +139,17 @@ void Form5::MakeColumn()
     PlaceTwips(Option3D4, 120, 240, 975, 400);
     PlaceTwips(Option3D5, 120, 540, 855, 400);
 
+    Frame3D3 = MakeFrame(this, tr("Zeigermodell"), kControlFont);
+    Option3D6 = MakeOption(Frame3D3, tr("321 Strahlen"), kModelFont, true);
+    Option3D7 = MakeOption(Frame3D3, tr("ganzer Tropfen"), kModelFont, false);
+    Check1 = new QCheckBox(tr("Airy-Theorie"), Frame3D3);
+    Check1->setFont(UiFont(kModelFont.points, kModelFont.bold));
+    // As wide as their texts (FitText grows them): the column is narrow on
+    // a 1024 × 768 screen.
+    PlaceTwips(Option3D6, 45, 240, 300, 300);
+    PlaceTwips(Option3D7, 45, 540, 300, 300);
+    PlaceTwips(Check1, 45, 840, 300, 300);
+
     Label5 = MakeLabel(this, tr("Tropfendurchm."), kControlFont, kLabelColour);
     Label6 = MakeLabel(this, tr("in Miikrometer"), kControlFont, kLabelColour);
     for (QLabel *l : {Label5, Label6}) l->setWordWrap(false);
@@ -139,7 +157,8 @@ void Form5::MakeColumn()
     VScroll1 = MakeScrollBar(this, Qt::Vertical, 50, 2000, 1, 1, 1000);
     text1 = MakeTextBox(this, QStringLiteral("1000"), kControlFont);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{Frame3D1, Frame3D2, Label5, Label6}) KeepPresses(w);
+    for (QWidget *w : std::initializer_list<QWidget *>{Frame3D1, Frame3D2, Frame3D3, Label5, Label6})
+        KeepPresses(w);
 }
 
 void Form5::MakePictures()
@@ -174,20 +193,45 @@ void Form5::MakePictures()
     // Shown by the sweep, hidden by a click into Bild II.
     Text2->hide();
     Label12->hide();
+
+    Label13 = MakeClearLabel(Picture1, QString(), kControlFont);
+    Label14 = MakeClearLabel(Picture1, QString(), kControlFont);
+    Label15 = MakeClearLabel(Picture1, QString(), kControlFont);
+    for (QLabel *l : {Label13, Label14, Label15}) {
+        l->setWordWrap(false);
+        l->hide();
+    }
 }
 
 void Form5::RememberBar(double x, double amplitude)
 {
     if (bars.size() >= kMaxBars) return;
     bars.push_back({AngleScaleDegrees(x, model.piValue), amplitude, model.RayColor(), model.diameterValue,
-                    RayFanModelName()});
+                    PhasorModelName()});
+}
+
+QString Form5::PhasorModelName() const
+{
+    return model.phasorModel == PhasorModel::WholeDrop ? Option3D7->text() : Option3D6->text();
+}
+
+void Form5::RememberTheory(const AiryBow &bow, double peakAmplitude)
+{
+    // Sampled where the sweep puts its bars, so each bar has its theory
+    // value in the same row of a spreadsheet.
+    const QString name = tr("Airy-Theorie");
+    for (double x = kObsFirst; x <= kObsLast && theory.size() < kMaxBars; x += kObsStep)
+        theory.push_back({AngleScaleDegrees(x, model.piValue), peakAmplitude * bow.Relative(AngleAtScaleX(x)),
+                          TheoryColour(model.colour), model.diameterValue, name});
 }
 
 WaveRunHooks Form5::RunHooks()
 {
     return {[] { return DoEvents(); }, [this](double degrees) { ShowAngle(degrees); },
-            [this](bool visible) { ShowReadout(visible); },
-            [this](double x, double amplitude) { RememberBar(x, amplitude); }};
+            [this](bool visible) { ShowReadout(visible); }, [](int ms) { return WaitEvents(ms); },
+            [this](WaveColour c, double degrees, double x) { ShowDescartes(c, degrees, x); },
+            [this](double x, double amplitude) { RememberBar(x, amplitude); },
+            [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); }};
 }
 
 void Form5::ShowAngle(double degrees)
@@ -202,6 +246,24 @@ void Form5::ShowReadout(bool visible)
 {
     Text2->setVisible(visible);
     Label12->setVisible(visible);
+}
+
+void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
+{
+    // One label per colour, each a line lower, so three colours' values
+    // stand apart; each just right of its line.
+    QLabel *label = colour == WaveColour::Red ? Label13 : colour == WaveColour::Green ? Label14 : Label15;
+    const int row = colour == WaveColour::Red ? 0 : colour == WaveColour::Green ? 1 : 2;
+    const Color c = TheoryColour(colour);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    label->setPalette(pal);
+    label->setText(tr("Descartes-Winkel %1°").arg(NumberText(degrees)));
+    label->adjustSize();
+    const ScaleMap m = Picture1->Map();
+    constexpr double kFirstRowY = 1850;
+    label->move(int(m.ToPixelX(x)) + 4, int(m.ToPixelY(kFirstRowY)) + row * label->height());
+    label->show();
 }
 
 // --- load -----------------------------------------------------------------
@@ -230,15 +292,21 @@ void Form5::PlaceColumn()
     Place(Command1, 25, 25, 400, 150);
     Place(Command3, 25, 200, 400, 150);
     Place(Command2, 25, 375, 400, 150);
-    Place(Frame3D1, 25, 575, 400, 600);
-    Place(Frame3D2, 25, 1225, 400, 500);
+    // The colour and figure frames end just below their options, which
+    // leaves room for the phasor-model frame above the diameter.
+    Place(Frame3D1, 25, 575, 400, 380);
+    Place(Frame3D2, 25, 1000, 400, 280);
+    // A little wider than the others, into the gap before Bild I, so that
+    // "ganzer Tropfen" fits on a 1024 × 768 screen too.
+    Place(Frame3D3, 25, 1325, 420, 400);
     Place(Label5, 25, 1750, 400, 80);
     Place(Label6, 25, 1830, 400, 80);
     Place(VScroll1, 25, 1955, 180, 600);
     Place(text1, 230, 2200, 200, 180);
     for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Frame3D1, Option3D1,
                                                        Option3D2, Option3D3, Frame3D2, Option3D4,
-                                                       Option3D5, Label5, Label6, text1})
+                                                       Option3D5, Frame3D3, Option3D6, Option3D7, Check1,
+                                                       Label5, Label6, text1})
         FitText(w);
 }
 
@@ -301,7 +369,9 @@ void Form5::Command1_Click()
     Picture4->Cls();
     Picture1->Cls();
     bars.clear();
+    theory.clear();
     Picture3->Cls();
+    for (QLabel *l : {Label13, Label14, Label15}) l->hide();
     model.stopRequest = true;
 }
 
@@ -332,6 +402,14 @@ void Form5::Option3D2_Click() { model.SelectColour(WaveColour::Green); }
 void Form5::Option3D3_Click() { model.SelectColour(WaveColour::Blue); }
 void Form5::Option3D4_Click() { model.drawFigures = true; }
 void Form5::Option3D5_Click() { model.drawFigures = false; }
+void Form5::Option3D6_Click() { model.SelectPhasorModel(PhasorModel::Fan321); }
+void Form5::Option3D7_Click() { model.SelectPhasorModel(PhasorModel::WholeDrop); }
+
+void Form5::Check1_Click()
+{
+    model.showTheory = Check1->isChecked();
+    if (model.showTheory) runs_->DrawTheory();
+}
 
 void Form5::VScroll1_Change()
 {

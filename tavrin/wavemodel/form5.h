@@ -15,6 +15,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +43,9 @@ public:
     void Option3D3_Click();
     void Option3D4_Click();
     void Option3D5_Click();
+    void Option3D6_Click();
+    void Option3D7_Click();
+    void Check1_Click();
     void VScroll1_Change();
 
     // How many sweeps and by-hand runs are on the stack right now: a run
@@ -53,6 +57,8 @@ public:
     // The bars in Bild III since it was last cleared, oldest first; at most
     // kMaxBars (a sweep draws a few hundred).
     std::vector<WaveBar> bars;
+    // Airy's curves drawn over them, at the bars' places.
+    std::vector<WaveCurvePoint> theory;
     static constexpr std::size_t kMaxBars = 1000000;
 
     QPushButton *Command1; // "cls"
@@ -62,6 +68,9 @@ public:
     QRadioButton *Option3D1, *Option3D2, *Option3D3;
     QGroupBox *Frame3D2;   // figures on / off
     QRadioButton *Option3D4, *Option3D5;
+    QGroupBox *Frame3D3;   // phasor model and theory
+    QRadioButton *Option3D6, *Option3D7; // "321 Strahlen", "ganzer Tropfen"
+    QCheckBox *Check1;     // Airy's theory in Bild III
     QLabel *Label5, *Label6;
     QScrollBar *VScroll1;  // drop diameter
     QLineEdit *text1;      // shows the diameter; never read
@@ -73,6 +82,8 @@ public:
     QLineEdit *Text2;      // the sweep's angle readout
     // Degree labels of the angle scale, 44° … 39° from left to right.
     QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label11;
+    // Descartes' angle beside its line in Bild III, one per colour.
+    QLabel *Label13, *Label14, *Label15;
 
 private:
     void MakeColumn();
@@ -83,8 +94,11 @@ private:
     void MoveDegreeLabels();
     WaveRunHooks RunHooks();
     void RememberBar(double x, double amplitude);
+    void RememberTheory(const AiryBow &bow, double peakAmplitude);
+    QString PhasorModelName() const;
     void ShowAngle(double degrees);
     void ShowReadout(bool visible);
+    void ShowDescartes(WaveColour colour, double degrees, double x);
     template <typename Run> void RunCounted(Run run);
 
     std::unique_ptr<WaveRuns> runs_;

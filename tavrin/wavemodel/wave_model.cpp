@@ -21,21 +21,29 @@ struct ColourSetting {
     double waveParam;
     int red, green, blue;
     double refrIndex; // water at this wavelength
+    double waveMicrons;
 };
 
-constexpr ColourSetting kRed{0, 0.7, 255, 0, 0, 1.3312};
-constexpr ColourSetting kGreen{50, 0.589, 0, 255, 0, 1.3352};
-constexpr ColourSetting kBlue{100, 0.4, 0, 0, 255, 1.3406};
+constexpr ColourSetting kRed{0, 0.7, 255, 0, 0, 1.3312, 0.656};
+constexpr ColourSetting kGreen{50, 0.589, 0, 255, 0, 1.3352, 0.527};
+constexpr ColourSetting kBlue{100, 0.4, 0, 0, 255, 1.3406, 0.430};
+
+const ColourSetting &Setting(WaveColour colour)
+{
+    return colour == WaveColour::Red ? kRed : colour == WaveColour::Green ? kGreen : kBlue;
+}
 
 } // namespace
 
+double WavelengthMicrons(WaveColour colour) { return Setting(colour).waveMicrons; }
+double WaterIndex(WaveColour colour) { return Setting(colour).refrIndex; }
+
 WaveModel::WaveModel() : piValue(4.0 * std::atan(1.0)) {}
 
-void WaveModel::SelectColour(WaveColour colour)
+void WaveModel::SelectColour(WaveColour chosen)
 {
-    const ColourSetting &s = colour == WaveColour::Red     ? kRed
-                             : colour == WaveColour::Green ? kGreen
-                                                           : kBlue;
+    const ColourSetting &s = Setting(chosen);
+    colour = chosen;
     barOffset = s.barOffset;
     waveParam = s.waveParam;
     rayRed = s.red;
@@ -48,6 +56,12 @@ void WaveModel::SelectColour(WaveColour colour)
 void WaveModel::SetDiameter(int value)
 {
     diameterValue = static_cast<std::int16_t>(value);
+    stopRequest = true;
+}
+
+void WaveModel::SelectPhasorModel(PhasorModel m)
+{
+    phasorModel = m;
     stopRequest = true;
 }
 

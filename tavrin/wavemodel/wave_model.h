@@ -39,6 +39,16 @@ struct Phasor {
 // and 430 nm.
 enum class WaveColour { Red, Green, Blue };
 
+// The two ways of adding phasors the window offers: the fan of 321 rays to
+// an observation point a hundred drop radii away (the default), and the
+// whole drop seen from infinity (whole_drop.h).
+enum class PhasorModel { Fan321, WholeDrop };
+
+// The wavelength of a colour in micrometres, and the refractive index of
+// water there.
+double WavelengthMicrons(WaveColour colour);
+double WaterIndex(WaveColour colour);
+
 class WaveModel {
 public:
     WaveModel(); // the state a freshly loaded window starts with
@@ -55,6 +65,9 @@ public:
     bool stopRequest = false; // asks a running sweep or by-hand run to stop
     double obsCoord = 0.0;    // y of the sweep's observation point
     std::int16_t barOffset = 0; // shifts each colour's bars so colours interleave
+    WaveColour colour = WaveColour::Red; // the chosen colour option
+    PhasorModel phasorModel = PhasorModel::Fan321;
+    bool showTheory = false; // Airy's curve and Descartes' angle in Bild III
 
     // --- state of the ray traced last --------------------------------------
     double curX = 0.0, curY = 0.0;   // current point
@@ -71,6 +84,8 @@ public:
     void SelectColour(WaveColour colour);
     // The diameter scroll bar; asks a running loop to stop.
     void SetDiameter(int value);
+    // The model option; asks a running loop to stop.
+    void SelectPhasorModel(PhasorModel m);
     // waveUnits = waveParam · dropRadius / diameterValue, as every run does
     // first, so a change of the parameters takes effect with the next run.
     void UpdateWaveUnits();

@@ -1,17 +1,52 @@
 // The wave-model window: fresh, after sweeps in the three colours, with a
-// small and a large drop, by hand near the bow, and single rays.
+// small and a large drop, by hand near the bow, and single rays; a sweep at
+// its watching pace caught halfway; the whole-drop model with Airy's theory
+// for three drop sizes and the three colours, and by hand.
 #include "gallery.h"
 #include "tavrin/wavemodel/form5.h"
+#include "tavrin/wavemodel/wave_fan.h"
+#include "tavrin/wavemodel/wave_runs.h"
 #include "tavrin/windows.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace rb::gallery {
 
+namespace {
+
+// Runs the sweep without pacing up to the middle of Bild III, then at the
+// watching pace, and takes the picture halfway through the rays of the next
+// position; "cls" then ends the sweep.
+void PacedSweepHalfDone(tavrin::Form5 &form, const Shoot &shoot)
+{
+    constexpr double kMiddle = (tavrin::kObsFirst + tavrin::kObsLast) / 2;
+    QTimer watch;
+    watch.setInterval(0);
+    bool shot = false;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (form.model.obsCoord < kMiddle || shot) return;
+        shot = true;
+        tavrin::SetRunPace(1);
+        QTimer::singleShot(int(tavrin::kPositionPaceMs * 1.5), [&] {
+            shoot(&form, QStringLiteral("tavrin-wave-paced-half"));
+            form.Command1->click();
+        });
+    });
+    watch.start();
+    form.Command2->click();
+    watch.stop();
+    tavrin::SetRunPace(0);
+}
+
+} // namespace
+
 void TavrinWaveScenes(const Shoot &shoot)
 {
+    tavrin::SetRunPace(0);
     auto &windows = tavrin::Windows::Get();
     tavrin::Form5 &form = windows.WaveForm();
     form.show();
@@ -47,6 +82,35 @@ void TavrinWaveScenes(const Shoot &shoot)
     shoot(&form, QStringLiteral("tavrin-wave-single-left"));
     form.Form_MouseDown(kRightButton, 0, 437, 1700);
     shoot(&form, QStringLiteral("tavrin-wave-single-right"));
+
+    form.Command1->click();
+    PacedSweepHalfDone(form, shoot);
+
+    // The fan of 321 rays against Airy's theory for the same drop.
+    form.Command1->click();
+    form.Check1->click();
+    form.Command2->click();
+    shoot(&form, QStringLiteral("tavrin-wave-fan-theory"));
+
+    // The whole drop with the theory, small to large drops.
+    form.Option3D7->click();
+    for (int diameter : {50, 200, 1000}) {
+        form.Command1->click();
+        form.VScroll1->setValue(diameter);
+        form.Command2->click();
+        shoot(&form, QStringLiteral("tavrin-wave-whole-%1").arg(diameter));
+    }
+    // The three colours in one drop of 1000 µm.
+    form.Command1->click();
+    for (QRadioButton *colour : {form.Option3D1, form.Option3D2, form.Option3D3}) {
+        colour->click();
+        form.Command2->click();
+    }
+    shoot(&form, QStringLiteral("tavrin-wave-whole-colours"));
+    // By hand near the main bow: the spiral and its resultant.
+    form.Option3D1->click();
+    form.Picture4_MouseDown(kLeftButton, 0, -14000, -13000);
+    shoot(&form, QStringLiteral("tavrin-wave-whole-by-hand"));
     windows.Reset();
 }
 

@@ -8,6 +8,7 @@
 #include "tavrin/windows.h"
 #include "wave_input.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -123,6 +124,18 @@ std::vector<Program> Programs()
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
+             DisturbWaveRuns(wave);
+             return static_cast<QWidget *>(&wave);
+         },
+         StartWindowEnd},
+        // The same in the whole-drop model with Airy's theory shown.
+        {QStringLiteral("tavrin-wave-whole-busy"),
+         [] {
+             tavrin::Windows::Get().StartForm().show();
+             auto &wave = tavrin::Windows::Get().WaveForm();
+             wave.show();
+             wave.Option3D7->click();
+             wave.Check1->click();
              DisturbWaveRuns(wave);
              return static_cast<QWidget *>(&wave);
          },

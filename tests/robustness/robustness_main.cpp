@@ -10,6 +10,7 @@
 #include "canvas.h"
 #include "picture.h"
 #include "programs.h"
+#include "tavrin/wavemodel/wave_runs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -181,6 +182,8 @@ int main(int argc, char **argv)
     rb::PrepareEnvironment();
     QApplication app(argc, argv);
     rb::InitApplication(app);
+    // The wave model's runs are paced for watching; the driver must not wait.
+    rb::tavrin::SetRunPace(0);
     const QString name = QString::fromLocal8Bit(argv[1]);
 
     const long events = std::strtol(argv[2], nullptr, 10);

@@ -2,6 +2,7 @@
 
 #include "tavrin/wavemodel/form5.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -35,7 +36,8 @@ void QueueClicks(tavrin::Form5 &f, std::mt19937 &rng)
     static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     QWidget *targets[] = {f.Picture4, f.Picture4, &f,          &f,           f.Option3D1, f.Option3D2,
                           f.Option3D3, f.Option3D4, f.Option3D5, f.Command1,  f.VScroll1,  f.VScroll1,
-                          f.Command2,  f.Command3,  f.text1,    f.Picture3,  f.Picture1};
+                          f.Command2,  f.Command3,  f.text1,    f.Picture3,  f.Picture1,  f.Option3D6,
+                          f.Option3D7, f.Check1};
     for (int i = 0, n = 1 + pick(6); i < n; ++i) {
         QWidget *w = targets[pick(int(std::size(targets)))];
         PostClick(w, QPointF(unit() * w->width(), unit() * w->height()), buttons[pick(4)]);

@@ -9,7 +9,8 @@ namespace rb::robustness {
 
 // Each time "Bogensystem" goes down, a few random clicks are queued behind
 // it (presses into Bild II and on the background, colour and figure
-// options, "cls", the scroll bar, "Menu", another "Bogensystem"), so the
+// options, "cls", the scroll bar, "Menu", another "Bogensystem", the
+// phasor model and the theory), so the
 // sweep meets them in its yields: stops, nested runs, changed settings.
 // The final close of the window is turned into a close in the middle of a
 // sweep, which must end the program at once.

@@ -4,6 +4,7 @@
 #include "recording_canvas.h"
 #include "wave_fan.h"
 #include "wave_runs.h"
+#include "whole_drop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,8 @@ using namespace rb::tavrin;
 
 namespace {
 
+constexpr double kPi = 3.14159265358979323846;
+
 // A wave-model window without a screen: its model, four recording surfaces
 // and the readout as the window would show it.
 class WaveWindow : public ::testing::Test {
@@ -23,6 +26,7 @@ protected:
     WaveModel model;
     RecordingCanvas form, picture3, picture4, picture1;
     std::vector<double> angles;
+    std::vector<std::pair<double, double>> descartes; // degrees, x
     bool readoutVisible = false;
     int yields = 0;
     // Runs during the n-th yield (counted from 1); false ends the program.
@@ -33,6 +37,9 @@ protected:
                   {[this] { return onYield(++yields); },
                    [this](double a) { angles.push_back(a); },
                    [this](bool v) { readoutVisible = v; },
+                   {},
+                   [this](WaveColour, double degrees, double x) { descartes.push_back({degrees, x}); },
+                   {},
                    {}}};
 
     std::vector<DrawOp> Bars() const { return picture1.OfKind(DrawOp::Segment); }
@@ -262,4 +269,69 @@ TEST(AngleScale, HasSixLongAndSixtyShortMarks)
     // The degree labels' places, 44° … 39°, left to right.
     EXPECT_NEAR(AngleScaleX(44, pi), -195138, 1);
     EXPECT_NEAR(AngleScaleX(39, pi), -163957, 1);
+}
+
+TEST_F(WaveWindow, WholeDropSweepDrawsNormalisedBarsAtTheScalesAnglesWithOrWithoutFigures)
+{
+    model.SelectPhasorModel(PhasorModel::WholeDrop);
+    model.SetDiameter(200); // a coarse fan keeps the test quick
+    model.showTheory = true;
+    const WholeDropFan fan(WaterIndex(WaveColour::Red), SizeParameter(200, 0.656), kBowFromDegrees * kPi / 180,
+                           kBowToDegrees * kPi / 180);
+    for (const bool figures : {false, true}) {
+        picture1.Forget();
+        picture3.Forget();
+        picture4.Forget();
+        angles.clear();
+        descartes.clear();
+        model.drawFigures = figures;
+        EXPECT_EQ(runs.AutomaticSweep(), RunEnd::Completed);
+        // 191 bars where the scale puts their angle, no offset, as high as
+        // the fan's own sum; then Airy's curve and Descartes' line.
+        const auto ops = picture1.OfKind(DrawOp::Segment);
+        ASSERT_GT(ops.size(), 191u);
+        for (int i = 0; i < 191; ++i) {
+            const double x = kObsFirst + i * kObsStep;
+            ASSERT_EQ(ops[i].x1, x);
+            EXPECT_DOUBLE_EQ(ops[i].y2, fan.Amplitude(AngleAtScaleX(x))) << figures << " " << i;
+        }
+        EXPECT_EQ(angles.front(), 44.42); // the scale's angle at the left edge
+        EXPECT_EQ(angles.back(), 38.31);
+        ASSERT_EQ(descartes.size(), 1u);
+        EXPECT_EQ(descartes[0].first, 42.34);
+        if (figures) {
+            // A readable handful of rays per position, the chain inside Bild I.
+            const auto rays = picture4.OfKind(DrawOp::Segment);
+            EXPECT_LE(rays.size(), 191u * 13 * 4);
+            for (const DrawOp &link : picture3.OfKind(DrawOp::Segment)) {
+                EXPECT_LE(std::max(std::fabs(link.x2), std::fabs(link.y2)), 90.0 + 1e-9);
+            }
+        } else {
+            EXPECT_TRUE(picture3.Ops().empty() && picture4.Ops().empty());
+        }
+    }
+}
+
+TEST_F(WaveWindow, WholeDropByHandLooksTowardsTheClickedPointAndStopsBeforeTheNextRay)
+{
+    model.SelectPhasorModel(PhasorModel::WholeDrop);
+    model.SetDiameter(200);
+    EXPECT_EQ(runs.ObservationPointByHand(-20000, -18000), RunEnd::Completed);
+    const auto rays = picture4.OfKind(DrawOp::Segment);
+    ASSERT_FALSE(rays.empty());
+    // Each ray leaves towards the clicked point's direction from the centre.
+    const DrawOp &out = rays[3];
+    EXPECT_NEAR(std::atan2(out.y2 - out.y1, out.x2 - out.x1), std::atan2(-18000.0, -20000.0), 1e-9);
+    const DrawOp resultant = picture3.OfKind(DrawOp::Segment).back();
+    EXPECT_EQ(resultant.color, RGB(255, 0, 0));
+    EXPECT_EQ(resultant.width, 3);
+
+    picture3.Forget();
+    onYield = [&](int n) {
+        if (n == 7) model.stopRequest = true;
+        return true;
+    };
+    yields = 0;
+    EXPECT_EQ(runs.ObservationPointByHand(-20000, -18000), RunEnd::Stopped);
+    EXPECT_EQ(picture3.Count(DrawOp::Segment), 7u + 1); // seven links and the resultant
 }

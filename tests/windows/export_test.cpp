@@ -11,6 +11,7 @@
 #include "windows.h"
 #include "app.h"
 
+#include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -263,6 +264,19 @@ TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
     EXPECT_LT((*tallest)[2].toDouble(), 43.0);
     wave.Command1_Click();
     EXPECT_EQ(SaverOf(&wave)->Content(SaveFormat::Csv).count('\n'), 1);
+
+    // The whole drop with Airy's curve: its bars carry its name, and the
+    // curve's rows sit at the bars' angles.
+    wave.Option3D7->click();
+    wave.Check1->click();
+    wave.Command2_Click();
+    const auto rows2 = Rows(SaverOf(&wave)->Content(SaveFormat::Csv),
+                            {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)"});
+    const auto count = [&](const QString &series, const QString &model) {
+        return std::count_if(rows2.begin(), rows2.end(), [&](const auto &r) { return r[0] == series && r[1] == model; });
+    };
+    EXPECT_EQ(count("Balken", "ganzer Tropfen"), 191);
+    EXPECT_GE(count("Theorie", "Airy-Theorie"), 191);
 }
 
 TEST_F(Export, ShortcutsCopyThePictureOrTheSelectedTextAndOpenTheSaveDialog)

@@ -1,6 +1,6 @@
 // Closing the wave-model window in the middle of a sweep ends tavrin at once
-// and cleanly: set up as the program's main does, the sweep is started, the
-// window closed while it runs, and the event loop must return with status 0
+// and cleanly: set up as the program's main does, the sweep is started at
+// its watching pace, the window closed while it runs (and waits), and the event loop must return with status 0
 // within 100 ms of the close; then every window is destroyed, as at the end
 // of the program. A sanitizer build reports anything unclean on the way.
 #include "app.h"
@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     QTimer closer;
     closer.setInterval(0);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (wave.RunsActive() == 0 || wave.model.obsCoord < -190000) return;
+        if (wave.RunsActive() == 0 || wave.model.obsCoord < -197400) return;
         closer.stop();
         runsAtClose = wave.RunsActive();
         sinceClose.start();

@@ -8,10 +8,12 @@
 #include "tavrin/wavemodel/angle_scale.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/wavemodel/wave_fan.h"
+#include "tavrin/wavemodel/wave_runs.h"
 #include "tavrin/windows.h"
 #include "text_fit.h"
 #include "units.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,7 +38,11 @@ constexpr double kLastVisibleBar = tavrin::kObsLast - tavrin::kObsStep;
 
 class WaveWindow : public ::testing::Test {
 protected:
-    void SetUp() override { ResetEndRequest(); }
+    void SetUp() override
+    {
+        ResetEndRequest();
+        tavrin::SetRunPace(0); // no waiting for the eye
+    }
     void TearDown() override
     {
         QLocale::setDefault(savedLocale_);
@@ -152,6 +158,16 @@ TEST_F(WaveWindow, OpensEmptyWithItsScaleAndEveryTextVisible)
                              static_cast<QWidget *>(f.Label12)})
         EXPECT_TRUE(f.Picture4->rect().contains(w->geometry()));
     EXPECT_LT(f.Label8->geometry().right(), f.Picture4->Map().ToPixelX(-14000));
+
+    // The left column: no control overlaps the next, the shortened frames
+    // still hold their options, and the phasor model starts as the fan of
+    // 321 rays without theory.
+    const QWidget *column[] = {f.Command1, f.Command3, f.Command2, f.Frame3D1, f.Frame3D2,
+                               f.Frame3D3, f.Label5, f.Label6, f.VScroll1};
+    for (std::size_t i = 0; i + 1 < std::size(column); ++i)
+        EXPECT_LE(column[i]->geometry().bottom(), column[i + 1]->geometry().top()) << i;
+    EXPECT_TRUE(f.Option3D6->isChecked());
+    EXPECT_FALSE(f.Check1->isChecked());
 }
 
 TEST_F(WaveWindow, ControlsSetTheModelAndRaiseTheStop)
@@ -390,4 +406,76 @@ TEST_F(WaveWindow, PressOnTheBackgroundTracesOneRay)
     f.Picture4->Cls();
     Press(&f, 437, 1800, Qt::RightButton); // adds the secondary bow
     EXPECT_GT(Inked(f.Picture4), left);
+}
+
+TEST_F(WaveWindow, PacedRunsCanBeWatchedAndStillStopAtOnce)
+{
+    tavrin::SetRunPace(1);
+    Form5 &f = Open();
+    // With the figures on, each position's rays take at least 120 ms.
+    std::vector<qint64> shown;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(f.Text2, &QLineEdit::textChanged, f.Text2, [&] { shown.push_back(clock.elapsed()); });
+    tavrin::WaveModel atStop;
+    QElapsedTimer sinceCls;
+    During([&] { return shown.size() >= 5; },
+           [&] {
+               atStop = f.model;
+               sinceCls.start();
+               QTest::mouseClick(f.Command1, Qt::LeftButton);
+           });
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 5u);
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        EXPECT_GE(shown[i] - shown[i - 1], 120) << i;
+        EXPECT_LT(shown[i] - shown[i - 1], 1000) << i;
+    }
+    // "cls" stopped it before the next ray, within a frame or so.
+    EXPECT_LT(sinceCls.elapsed(), 100);
+    EXPECT_EQ(f.model.curY, atStop.curY);
+    EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4), 0);
+
+    // A run by hand lasts at least a second; with the figures off nothing
+    // waits: the whole sweep is done long before one paced position.
+    clock.restart();
+    Press(f.Picture4, -12000, -13300);
+    EXPECT_GE(clock.elapsed(), 1000);
+    f.Option3D5->click();
+    clock.restart();
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_EQ(f.model.obsCoord, tavrin::kObsLast + tavrin::kObsStep);
+    EXPECT_LT(clock.elapsed(), 191 * 120 / 4);
+}
+
+TEST_F(WaveWindow, WholeDropWithTheoryDrawsBarsOnAirysCurve)
+{
+    Form5 &f = Open();
+    f.model.stopRequest = false;
+    QTest::mouseClick(f.Option3D7, Qt::LeftButton, Qt::NoModifier, QPoint(8, f.Option3D7->height() / 2));
+    EXPECT_EQ(f.model.phasorModel, tavrin::PhasorModel::WholeDrop);
+    EXPECT_TRUE(f.model.stopRequest);
+
+    // Theory at once: the curve and Descartes' angle with its value.
+    QTest::mouseClick(f.Check1, Qt::LeftButton, Qt::NoModifier, QPoint(8, f.Check1->height() / 2));
+    EXPECT_TRUE(f.model.showTheory);
+    const int theory = Inked(f.Picture1);
+    EXPECT_GT(theory, 0);
+    EXPECT_TRUE(f.Label13->isVisible());
+    EXPECT_EQ(f.Label13->text(), QStringLiteral("Descartes-Winkel %1°").arg(NumberText(42.34)));
+    const double descartesX = tavrin::AngleScaleX(42.34, f.model.piValue);
+    EXPECT_NEAR(f.Label13->x(), f.Picture1->Map().ToPixelX(descartesX), 6);
+
+    // A sweep: red bars, the tallest where Airy's main maximum is (41.99°),
+    // none left of Descartes' angle taller than a tenth of it.
+    f.Option3D5->click();
+    QTest::mouseClick(f.Command2, Qt::LeftButton);
+    EXPECT_TRUE(BarAt(f.Picture1, tavrin::AngleScaleX(41.99, f.model.piValue), kRed));
+    EXPECT_GT(Inked(f.Picture1), theory);
+    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+
+    // "cls" clears the theory with the bars.
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
+    EXPECT_EQ(Inked(f.Picture1), 0);
+    EXPECT_FALSE(f.Label13->isVisible());
 }
