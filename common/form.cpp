@@ -3,6 +3,7 @@
 #include "units.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <cmath>
 
 namespace rb {
@@ -32,6 +33,17 @@ double Form::WidthTwips() const { return PixelsToTwips(width()); }
 double Form::HeightTwips() const { return PixelsToTwips(height()); }
 
 void Form::FreezeSize() { setFixedSize(size()); }
+
+void Form::BringToUser()
+{
+    // show() alone leaves a minimised window minimised and a covered one
+    // covered: the user would see nothing happen.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    // A headless screen has no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    activateWindow();
+}
 
 void Form::closeEvent(QCloseEvent *event)
 {

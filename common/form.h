@@ -22,6 +22,10 @@ public:
     double HeightTwips() const;
     // Fixes the window at its current size: the layout is computed once.
     void FreezeSize();
+    // Shows the window and brings it to the user whichever way it was left:
+    // restored when minimised, raised above the program's other windows and
+    // made the active one.
+    void BringToUser();
 
 signals:
     // The user asked to close the window.

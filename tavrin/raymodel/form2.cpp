@@ -347,7 +347,7 @@ void form2::Form_Unload() { End(); }
 
 void form2::Command4_Click()
 {
-    Windows::Get().StartForm().show();
+    Windows::Get().StartForm().BringToUser();
     hide();
 }
 

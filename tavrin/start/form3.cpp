@@ -171,11 +171,11 @@ void Form3::Form_Click() { illustrations.DrawClickRays(*Picture1, [] { return Do
 
 void Form3::Command4_Click()
 {
-    Windows::Get().RayForm().show();
+    Windows::Get().RayForm().BringToUser();
     hide();
 }
 
-void Form3::Command3_Click() { Windows::Get().WaveForm().show(); }
+void Form3::Command3_Click() { Windows::Get().WaveForm().BringToUser(); }
 
 // Every window is closed and the program ends. End() hides them all: none is
 // destroyed while a run of another window may still be on the stack.

@@ -10,7 +10,6 @@
 #include "vector_state.h"
 #include "windows.h"
 
-#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -301,12 +300,9 @@ void Form5::Command2_Click()
 
 void Form5::Command3_Click()
 {
-    Form3 &start = Windows::Get().StartForm();
-    start.show();
-    // The wave model covers most of the screen: bring the start window in
-    // front of it. A headless screen has no stacking order to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) start.raise();
-    start.activateWindow();
+    // The wave model covers most of the screen: the start window comes in
+    // front of it.
+    Windows::Get().StartForm().BringToUser();
 }
 
 void Form5::Picture4_MouseDown(int, int, double x, double y)
