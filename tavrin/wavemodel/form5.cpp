@@ -197,6 +197,13 @@ void Form5::ShowReadout(bool visible)
 
 void Form5::Form_Load()
 {
+    model = WaveModel();
+    LayOut();
+}
+
+// The window takes its share of the screen with its frame, centred on it.
+void Form5::LayOut()
+{
     const double screenW = ScreenWidthTwips(), screenH = ScreenHeightTwips();
     const double w = kScreenShare * screenW, h = kScreenShare * screenH;
     SetOuterGeometryTwips((screenW - w) / 2, (screenH - h) / 2, w, h);
@@ -207,8 +214,6 @@ void Form5::Form_Load()
     Place(Picture1, 450, 1250, 3525, 1575);
     Place(Picture2, 450, 2775, 3525, 200);
     ScalePictures();
-
-    model = WaveModel();
     PlacePictureLabels();
     MoveDegreeLabels();
     FreezeSize();

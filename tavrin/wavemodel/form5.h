@@ -69,6 +69,9 @@ public:
     // Degree labels of the angle scale, 44° … 39° from left to right.
     QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label11;
 
+protected:
+    void LayOut() override;
+
 private:
     void MakeColumn();
     void MakePictures();
