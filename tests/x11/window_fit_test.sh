@@ -58,9 +58,10 @@ check_frame "$PRISMA" - 95
 check_frame "$STREU" 100 100
 check_controls pri
 check_controls str
-kill "$pri" "$str"
-xs_wait 10 bash -c "! xdotool search --onlyvisible --name '$PRISMA|$STREU' | grep -q ." ||
-  xs_fail "prisma and streu did not end"
+xs_wm_close "$(xs_window "$PRISMA")"
+xs_wm_close "$(xs_window "$STREU")"
+[ "$(xs_exit_status "$pri" 10)" = 0 ] && [ "$(xs_exit_status "$str" 10)" = 0 ] ||
+  xs_fail "prisma and streu did not end when closed"
 
 xs_launch tav "$tavrin"
 xs_wait 20 xs_has_window "$START" || xs_fail "no window '$START'"
