@@ -49,7 +49,7 @@ constexpr double kIllustrationWidth = 4000;
 constexpr double kOriginFromTop = 0.3;
 constexpr double kOriginFromLeft = 0.666;
 
-// A box and its font at a fraction of their design size.
+// A box at a fraction of its design size.
 void PlaceBox(QWidget *w, const Box &b, double zoom)
 {
     PlaceTwips(w, b.left * zoom, b.top * zoom, b.width * zoom, b.height * zoom);

@@ -51,4 +51,6 @@ xs_minimise "$(xs_window "$START")"
 xs_wait 5 xs_minimised "$(xs_window_any "$START")" || xs_fail "the start window did not minimise"
 xs_click_widget app "$WAVE" Menu
 expect_in_front "$START" "the wave model's Menu with the start window minimised"
+xs_click_widget app "$START" Start 1
+expect_in_front "$RAY" "Start again for the ray model, hidden by its Menu"
 echo "raise: ok"
