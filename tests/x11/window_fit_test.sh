@@ -58,8 +58,11 @@ check_frame "$PRISMA" - 95
 check_frame "$STREU" 100 100
 check_controls pri
 check_controls str
-xs_wm_close "$(xs_window "$PRISMA")"
-xs_wm_close "$(xs_window "$STREU")"
+# Both found before either goes: a search that meets a window being
+# destroyed finds nothing.
+pri_win=$(xs_window "$PRISMA") str_win=$(xs_window "$STREU")
+xs_wm_close "$pri_win"
+xs_wm_close "$str_win"
 [ "$(xs_exit_status "$pri" 10)" = 0 ] && [ "$(xs_exit_status "$str" 10)" = 0 ] ||
   xs_fail "prisma and streu did not end when closed"
 
