@@ -21,11 +21,16 @@ check_frame() {
   if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$W" ] || [ $((y + h)) -gt "$H" ]; then
     failures+=("'$1' has its frame at $x $y ${w}x$h, not within ${W}x$H")
   fi
-  near() { local want=$(( ($2 * $3 + 50) / 100 )); [ "$1" = - ] || [ "${2}" = - ] || [ $(( $1 - want )) -le 3 ] && [ $(( want - $1 )) -le 3 ]; }
   if [ $# -ge 3 ]; then
-    { [ "$2" = - ] || near "$w" "$W" "$2"; } && { [ "$3" = - ] || near "$h" "$H" "$3"; } ||
+    share_of "$w" "$W" "$2" && share_of "$h" "$H" "$3" ||
       failures+=("'$1' has an outer size of ${w}x$h, not $2 % x $3 % of ${W}x$H")
   fi
+}
+# share_of SIZE WHOLE PER_CENT: SIZE is that share of WHOLE, to 3 pixels.
+share_of() {
+  [ "$3" = - ] && return 0
+  local want=$(( ($2 * $3 + 50) / 100 ))
+  [ $(( $1 - want )) -le 3 ] && [ $(( want - $1 )) -le 3 ]
 }
 
 # check_controls VAR: no visible control lies off the screen or its window.
