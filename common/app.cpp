@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "vector_state.h"
 #include "widget_map.h"
+#include "window_frame.h"
 
 #include <QApplication>
 #include <QByteArrayList>
@@ -140,6 +141,8 @@ void InitApplication(QApplication &app)
     // A window's close ends the program through its own handler.
     app.setQuitOnLastWindowClosed(false);
     InstallWidgetMap(app);
+    // The window manager's frame, known before the first window is laid out.
+    ExpectedFrame();
 }
 
 bool DoEvents()

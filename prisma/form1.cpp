@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 namespace rb::prisma {
@@ -70,7 +71,21 @@ Form1::Form1()
 
 void Form1::Form_Load()
 {
-    SetOuterGeometryTwips(1, 1, kDesignClientWidth, 0.95 * ScreenHeightTwips());
+    LayOut();
+    piValue = 4.0 * std::atan(1.0);
+    apexAngle = piValue * 60 / 180;
+    Text1->setText(QStringLiteral("60"));
+    refrIndex = 1.5f;
+    Text2->setText(NumberText(refrIndex));
+}
+
+// The window keeps its design width where the screen has room for it, and
+// takes 95 % of the screen's height with its frame, in the top-left corner.
+void Form1::LayOut()
+{
+    const double frameWidth = OuterWidthTwips() - WidthTwips();
+    const double outerWidth = std::min(kDesignClientWidth + frameWidth, ScreenWidthTwips());
+    SetOuterGeometryTwips(1, 1, outerWidth, 0.95 * ScreenHeightTwips());
     const double W = WidthTwips(), H = HeightTwips();
     Place(Picture1, 0.01 * W, 0.01 * H, 0.95 * W, 0.8 * H);
     Picture1->Scale(kPlotScaleLeft, kPlotScaleTop, kPlotScaleWidth, kPlotScaleHeight);
@@ -88,12 +103,6 @@ void Form1::Form_Load()
     Place(Label8, bar2Left, barTop + barHeight + 10, barWidth, 375);
     FitText(Label7);
     FitText(Label8);
-
-    piValue = 4.0 * std::atan(1.0);
-    apexAngle = piValue * 60 / 180;
-    Text1->setText(QStringLiteral("60"));
-    refrIndex = 1.5f;
-    Text2->setText(NumberText(refrIndex));
     FreezeSize();
 }
 

@@ -33,6 +33,9 @@ public:
     QLabel *Label8;
     QLabel *PlotLabels[7];
 
+protected:
+    void LayOut() override;
+
 private:
     void PlacePlotLabels();
 };

@@ -61,6 +61,16 @@ Form1::Form1()
 
 void Form1::Form_Load()
 {
+    LayOut();
+    reflCount = 1;
+    Text1->setText(QStringLiteral("1"));
+    piValue = static_cast<float>(4.0 * std::atan(1.0));
+    refrIndex = 4.0 / 3.0;
+}
+
+// The whole usable screen, frame included.
+void Form1::LayOut()
+{
     SetOuterGeometryTwips(LeftTwips(), TopTwips(), ScreenWidthTwips(), ScreenHeightTwips());
     const double W = WidthTwips(), H = HeightTwips();
     Place(Picture1, 0.01 * W, 0.01 * H, 0.97 * W, 0.8 * H);
@@ -78,11 +88,6 @@ void Form1::Form_Load()
     Place(Label11, barLeft + (barWidth - labelWidth) / 2, barTop + barHeight + 0.01 * H, labelWidth,
           ChildHeight(Label11));
     Place(Text1, barLeft + barWidth, barTop, ChildWidth(Text1), ChildHeight(Text1));
-
-    reflCount = 1;
-    Text1->setText(QStringLiteral("1"));
-    piValue = static_cast<float>(4.0 * std::atan(1.0));
-    refrIndex = 4.0 / 3.0;
     FreezeSize();
 }
 

@@ -31,6 +31,9 @@ public:
     QLabel *Label11;
     QLabel *PlotLabels[9];
 
+protected:
+    void LayOut() override;
+
 private:
     void PlacePlotLabels();
 };

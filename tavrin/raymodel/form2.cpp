@@ -234,13 +234,7 @@ void form2::ConnectHandlers()
 
 void form2::Form_Load()
 {
-    const double screenW = ScreenWidthTwips(), screenH = ScreenHeightTwips();
-    SetOuterGeometryTwips(LeftTwips(), TopTwips(), kScreenShare * screenW, kScreenShare * screenH);
-    FreezeSize();
-    Scale(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight);
-    PlaceFrames();
-    PlacePictures();
-    MoveTwips((screenW - WidthTwips()) / 2, (screenH - HeightTwips()) / 2);
+    LayOut();
 
     model.dropRadius = 800;
     model.refrIndex = 1.33;
@@ -252,7 +246,25 @@ void form2::Form_Load()
     model.colourIndex = 1;
     model.material = 0;
     show();
+    DrawFresh();
+}
 
+// The window takes its share of the screen with its frame, and is centred.
+void form2::LayOut()
+{
+    const double screenW = ScreenWidthTwips(), screenH = ScreenHeightTwips();
+    SetOuterGeometryTwips(LeftTwips(), TopTwips(), kScreenShare * screenW, kScreenShare * screenH);
+    FreezeSize();
+    Scale(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight);
+    PlaceFrames();
+    PlacePictures();
+    MoveTwips((screenW - OuterWidthTwips()) / 2, (screenH - OuterHeightTwips()) / 2);
+    // Laid out again once shown: the pictures have new images to draw on.
+    if (isVisible()) DrawFresh();
+}
+
+void form2::DrawFresh()
+{
     Picture3->Cls();
     model.DrawDropOutline(*Picture3);
     Label6->setVisible(true);
@@ -351,7 +363,7 @@ void form2::Form_Unload() { End(); }
 
 void form2::Command4_Click()
 {
-    Windows::Get().StartForm().show();
+    Windows::Get().StartForm().BringToUser();
     hide();
 }
 

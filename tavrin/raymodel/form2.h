@@ -70,7 +70,13 @@ public:
     QPushButton *Command2; // "cls" on the scene
     QLabel *Label6;        // how to place rays
 
+protected:
+    void LayOut() override;
+
 private:
+    // The scene with only the outline and the help text, the strip with only
+    // its ticks: the window as it opens.
+    void DrawFresh();
     void BuildFrames();
     void BuildPictures();
     void ConnectHandlers();

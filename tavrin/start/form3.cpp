@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace rb::tavrin {
@@ -49,13 +50,18 @@ constexpr double kIllustrationWidth = 4000;
 constexpr double kOriginFromTop = 0.3;
 constexpr double kOriginFromLeft = 0.666;
 
-void PlaceBox(QWidget *w, const Box &b) { PlaceTwips(w, b.left, b.top, b.width, b.height); }
+// A box at a fraction of its design size.
+void PlaceBox(QWidget *w, const Box &b, double zoom)
+{
+    PlaceTwips(w, b.left * zoom, b.top * zoom, b.width * zoom, b.height * zoom);
+}
 
 // The design boxes were made for a narrower face: grow a text control until
 // its whole text shows, and keep a wrapped text's width.
-void PlaceText(QWidget *w, const Box &b)
+void PlaceText(QWidget *w, const Box &b, FontSpec font, double zoom)
 {
-    PlaceBox(w, b);
+    w->setFont(UiFont(font.points * zoom, font.bold));
+    PlaceBox(w, b, zoom);
     FitText(w);
 }
 
@@ -105,17 +111,7 @@ Form3::Form3()
     Label7->setVisible(false);
     Label8->setVisible(false);
 
-    PlaceBox(Picture2, kPicture2);
-    PlaceBox(Picture1, kPicture1);
-    PlaceText(Label2, kLabel2);
-    PlaceText(Label6, kLabel6);
-    PlaceText(Command4, kCommand4);
-    PlaceText(Command1, kCommand1);
-    PlaceText(Label3, kLabel3);
-    PlaceText(Label7, kLabel7);
-    PlaceText(Label8, kLabel8);
-    PlaceText(Label5, kLabel5);
-    PlaceText(Command3, kCommand3);
+    PlaceControls(1.0);
 
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
@@ -129,17 +125,46 @@ Form3::Form3()
 
 void Form3::Form_Load()
 {
-    // Centred on the screen, at its laid-out size.
-    SetOuterGeometryTwips((ScreenWidthTwips() - kClientWidth) / 2, (ScreenHeightTwips() - kClientHeight) / 2,
-                          kClientWidth, kClientHeight);
-    FreezeSize();
-    ScaleIllustration(Picture1);
-    ScaleIllustration(Picture2);
+    LayOut();
     illustrations.piValue = 4 * std::atan(1.0);
     illustrations.dropRadius = 1000;
     illustrations.refrIndex = 1.33;
     Label7->setVisible(true);
     Label8->setVisible(true);
+}
+
+// Centred on the screen at its laid-out size, frame included. A screen too
+// small for it (or a large scale factor) gets the whole layout shrunk in
+// proportion, fonts and illustrations with it, so every control stays on
+// the screen and can be reached.
+void Form3::LayOut()
+{
+    const double frameWidth = OuterWidthTwips() - WidthTwips(), frameHeight = OuterHeightTwips() - HeightTwips();
+    const double room = std::min((ScreenWidthTwips() - frameWidth) / kClientWidth,
+                                 (ScreenHeightTwips() - frameHeight) / kClientHeight);
+    const double zoom = std::min(1.0, room);
+    if (zoom != zoom_) PlaceControls(zoom);
+    const double width = kClientWidth * zoom + frameWidth, height = kClientHeight * zoom + frameHeight;
+    SetOuterGeometryTwips((ScreenWidthTwips() - width) / 2, (ScreenHeightTwips() - height) / 2, width, height);
+    FreezeSize();
+    ScaleIllustration(Picture1);
+    ScaleIllustration(Picture2);
+}
+
+void Form3::PlaceControls(double zoom)
+{
+    zoom_ = zoom;
+    PlaceBox(Picture2, kPicture2, zoom);
+    PlaceBox(Picture1, kPicture1, zoom);
+    PlaceText(Label2, kLabel2, kTitleFont, zoom);
+    PlaceText(Label6, kLabel6, kTextFont, zoom);
+    PlaceText(Command4, kCommand4, kButtonFont, zoom);
+    PlaceText(Command1, kCommand1, kButtonFont, zoom);
+    PlaceText(Label3, kLabel3, kTitleFont, zoom);
+    PlaceText(Label7, kLabel7, kMarkFont, zoom);
+    PlaceText(Label8, kLabel8, kMarkFont, zoom);
+    PlaceText(Label5, kLabel5, kTextFont, zoom);
+    PlaceText(Command3, kCommand3, kButtonFont, zoom);
 }
 
 void Form3::ScaleIllustration(Picture *p)
@@ -173,11 +198,11 @@ void Form3::Form_Click() { illustrations.DrawClickRays(*Picture1, [] { return Do
 
 void Form3::Command4_Click()
 {
-    Windows::Get().RayForm().show();
+    Windows::Get().RayForm().BringToUser();
     hide();
 }
 
-void Form3::Command3_Click() { Windows::Get().WaveForm().show(); }
+void Form3::Command3_Click() { Windows::Get().WaveForm().BringToUser(); }
 
 // Every window is closed and the program ends. End() hides them all: none is
 // destroyed while a run of another window may still be on the stack.

@@ -42,12 +42,18 @@ public:
     QPushButton *Command1;
     QPushButton *Command3;
 
+protected:
+    void LayOut() override;
+
 private:
+    // Every control at a fraction of its design place, size and font.
+    void PlaceControls(double zoom);
     void ScaleIllustration(Picture *p);
     // The window and both pictures ask for a paint when first shown or
     // rebuilt; one drawing of the illustrations serves them all.
     void RequestPaint();
     bool paintQueued_ = false;
+    double zoom_ = 1.0;
 };
 
 } // namespace rb::tavrin

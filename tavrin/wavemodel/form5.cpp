@@ -270,6 +270,13 @@ void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
 
 void Form5::Form_Load()
 {
+    model = WaveModel();
+    LayOut();
+}
+
+// The window takes its share of the screen with its frame, centred on it.
+void Form5::LayOut()
+{
     const double screenW = ScreenWidthTwips(), screenH = ScreenHeightTwips();
     const double w = kScreenShare * screenW, h = kScreenShare * screenH;
     SetOuterGeometryTwips((screenW - w) / 2, (screenH - h) / 2, w, h);
@@ -280,8 +287,6 @@ void Form5::Form_Load()
     Place(Picture1, 450, 1250, 3525, 1575);
     Place(Picture2, 450, 2775, 3525, 200);
     ScalePictures();
-
-    model = WaveModel();
     PlacePictureLabels();
     MoveDegreeLabels();
     FreezeSize();
@@ -382,12 +387,9 @@ void Form5::Command2_Click()
 
 void Form5::Command3_Click()
 {
-    Form3 &start = Windows::Get().StartForm();
-    start.show();
-    // The wave model covers most of the screen: bring the start window in
-    // front of it. A headless screen has no stacking order to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) start.raise();
-    start.activateWindow();
+    // The wave model covers most of the screen: the start window comes in
+    // front of it.
+    Windows::Get().StartForm().BringToUser();
 }
 
 void Form5::Picture4_MouseDown(int, int, double x, double y)

@@ -85,6 +85,9 @@ public:
     // Descartes' angle beside its line in Bild III, one per colour.
     QLabel *Label13, *Label14, *Label15;
 
+protected:
+    void LayOut() override;
+
 private:
     void MakeColumn();
     void MakePictures();

@@ -5,8 +5,11 @@
 #include "prisma/form1.h"
 #include "streu/form1.h"
 #include "text_fit.h"
+#include "window_frame.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -56,6 +59,25 @@ TEST(StreuWindow, OpensWithOneReflectionAndFollowsTheScrollBar)
     // the plot is centred under its scroll bar's title
     EXPECT_NEAR(f.Label11->geometry().center().x(), f.HScroll1->geometry().center().x(), 2);
     EXPECT_EQ(f.Text1->x(), f.HScroll1->x() + f.HScroll1->width());
+}
+
+// The frame is only an expectation until a window is shown. Where the
+// window then gets another one, it is laid out again to fit its share of
+// the screen with the frame it really has.
+TEST(StreuWindow, IsLaidOutAgainWhenItsFrameTurnsOutOtherThanExpected)
+{
+    const QMargins real = ExpectedFrame();
+    SetExpectedFrame(real + QMargins(0, 40, 0, 0));
+    streu::Form1 f;
+    f.Form_Load();
+    const int screenH = QGuiApplication::primaryScreen()->availableGeometry().height();
+    ASSERT_EQ(f.height(), screenH - 40 - real.top() - real.bottom());
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    SetExpectedFrame(real);
+    EXPECT_EQ(f.height(), screenH - real.top() - real.bottom());
+    EXPECT_NEAR(f.Picture1->height(), 0.8 * f.height(), 1);
+    EXPECT_GT(f.Label11->y(), f.HScroll1->y());
 }
 
 TEST(ScrollBars, ReportAChangeOnlyWhenADraggedThumbIsReleased)

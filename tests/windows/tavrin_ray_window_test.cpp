@@ -155,8 +155,10 @@ TEST_F(TavrinWindows, StartWindowIsLaidOutCentredAndDrawsItsIllustrations)
 
     // The left picture: a ray coming in from beyond the edge; the right
     // one: the plane wave's dot where the same ray starts.
-    EXPECT_TRUE(DarkNear(f.Picture2, -1500, 475));
-    EXPECT_TRUE(DarkNear(f.Picture1, -2000, 475));
+    // They are drawn from the event loop after the first paint, which may
+    // take a while on a loaded machine.
+    EXPECT_TRUE(QTest::qWaitFor([&f] { return DarkNear(f.Picture2, -1500, 475); }));
+    EXPECT_TRUE(QTest::qWaitFor([&f] { return DarkNear(f.Picture1, -2000, 475); }));
     // A click between the buttons adds rays to the right picture; a click
     // on a text does not.
     const QImage before = f.Picture1->Image().copy();

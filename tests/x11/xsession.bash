@@ -104,13 +104,17 @@ xs_on_top() {
 }
 xs_restored_on_top() { ! xs_minimised "$1" && xs_active "$1" && xs_on_top "$1"; }
 
-# The outer frame of a window as the window manager drew it: x y w h.
+# The outer frame of a window as the window manager drew it: x y w h. The
+# client's position comes from xwininfo: xdotool adds the frame's offset a
+# second time for a window that the window manager has reparented.
 xs_frame() {
-  local frame
+  local frame l r t b x y w h
   frame=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
-  local l r t b; read -r l r t b <<<"${frame:-0 0 0 0}"
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))"
+  read -r l r t b <<<"${frame:-0 0 0 0}"
+  read -r x y w h < <(xwininfo -id "$1" 2>/dev/null | awk -F: '
+      /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+      /^ *Width/ { w = $2 } /^ *Height/ { h = $2 } END { print x + 0, y + 0, w + 0, h + 0 }')
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
 # xs_widget VAR TITLE_REGEX TEXT [N]: centre of the N-th (from 1, left to right
@@ -135,4 +139,30 @@ xs_alt_f4() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
   xs_wait 10 xs_active "$1" || return 1
   xdotool key --clearmodifiers alt+F4
+}
+
+# xs_click_widget VAR TITLE_REGEX TEXT [N]: waits for the widget to be in the
+# map (see xs_widget), then clicks its centre.
+xs_click_widget() {
+  xs_wait 10 xs_has_widget "$@" || xs_fail "no visible '$3' in a window '$2'"
+  xs_click $(xs_widget "$@")
+}
+xs_has_widget() { [ -n "$(xs_widget "$@")" ]; }
+
+# Minimises a window the way its title-bar button does.
+xs_minimise() { xdotool windowminimize --sync "$1"; }
+
+# xs_controls_off VAR W H: the visible controls (buttons, option buttons,
+# scroll bars, text boxes) that do not lie fully on a W x H screen and inside
+# their own window, one line each; nothing when all can be reached.
+xs_controls_off() {
+  awk -F'\t' -v W="$2" -v H="$3" '
+    $4 != 1 { next }
+    $2 ~ /::([Ff]orm[0-9]+)$/ { split($5, r, " "); wx[$1] = r[1]; wy[$1] = r[2]; wr[$1] = r[1] + r[3]; wb[$1] = r[2] + r[4]; next }
+    $2 ~ /^Q(PushButton|RadioButton|ScrollBar|LineEdit)$/ {
+      split($5, r, " ")
+      if (r[1] < 0 || r[2] < 0 || r[1] + r[3] > W || r[2] + r[4] > H ||
+          ($1 in wx && (r[1] < wx[$1] || r[2] < wy[$1] || r[1] + r[3] > wr[$1] || r[2] + r[4] > wb[$1])))
+        print substr($1, 1, 30) ": " $2 " \"" $3 "\" at " $5
+    }' "$XS_TMP/$1.widgets"
 }
