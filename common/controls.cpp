@@ -213,8 +213,8 @@ void FitFrame(QGroupBox *frame, int maxWidth)
         lastTop = std::max(lastTop, w->y());
         bottom = std::max(bottom, w->geometry().bottom() + 1);
     }
-    const QRect title = FrameTitleRect(frame);
-    const int firstTop = frame->title().isEmpty() ? top : std::max(top, title.bottom() + 1);
+    const bool wraps = !frame->title().isEmpty() && FrameTitleWidth(frame) > frame->width();
+    const int firstTop = wraps ? std::max(top, FrameTitleRect(frame).bottom() + 1) : top;
     const int lastBottom = std::min(frame->height() - kFrameMargin, bottom + (firstTop - top));
     // The tops map from [top, lastTop] to [firstTop, lastBottom less the last row].
     const double squeeze =

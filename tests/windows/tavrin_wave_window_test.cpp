@@ -161,14 +161,14 @@ TEST_F(WaveWindow, OpensEmptyWithItsScaleAndEveryTextVisible)
                              static_cast<QWidget *>(f.Label12)})
         EXPECT_TRUE(f.Picture4->rect().contains(w->geometry()));
     EXPECT_LT(f.Label8->geometry().right(), f.Picture4->Map().ToPixelX(-14000));
-    // Texts in a picture stand at their places in 1/1440 inch from its
-    // corner, the degree labels at their marks.
+    // Controls in a picture or a frame stand at their places in 1/1440 inch
+    // from its corner, the degree labels at their marks.
     const struct {
         const QWidget *control;
         double left, top; // 1/1440 inch; left < 0: at its mark
-    } places[] = {{f.Label7, 0, 0},     {f.Label8, 0, 0},       {f.Label9, 120, 0},
-                  {f.Text2, 4440, 3840}, {f.Label12, 5280, 3840}, {f.Label10, -1, 240},
-                  {f.Label11, -1, 240}};
+    } places[] = {{f.Label7, 0, 0},         {f.Label8, 0, 0},          {f.Label9, 120, 0},
+                  {f.Text2, 4440, 3840},    {f.Label12, 5280, 3840},   {f.Label10, -1, 240},
+                  {f.Label11, -1, 240},     {f.Option3D1, 120, 240},   {f.Option3D5, 120, 540}};
     for (const auto &p : places) {
         if (p.left >= 0) {
             EXPECT_NEAR(p.control->x(), TwipsToPixels(p.left), 1) << p.left;
