@@ -179,10 +179,15 @@ bool TextFits(const QWidget *w)
 
 void FitTextInColumn(QWidget *w, int right)
 {
+    auto *l = qobject_cast<QLabel *>(w);
+    if (l && l->font().stretch() != QFont::AnyStretch) { // laid out again
+        QFont f = l->font();
+        f.setStretch(QFont::AnyStretch);
+        l->setFont(f);
+    }
     FitText(w);
     if (w->x() + w->width() <= right) return;
     w->resize(std::max(1, right - w->x()), w->height());
-    auto *l = qobject_cast<QLabel *>(w);
     if (!l || l->wordWrap() || TextFits(l)) return;
     // A single word wider than the column: the same face, a little narrower.
     QFont f = l->font();

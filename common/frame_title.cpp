@@ -91,6 +91,7 @@ int FrameTitleWidth(const QGroupBox *frame)
 void WrapFrameTitle(QGroupBox *frame)
 {
     if (frame->title().isEmpty() || FrameTitleWidth(frame) <= frame->width()) return;
+    if (dynamic_cast<const WrappedTitleStyle *>(frame->style())) return; // laid out again
     auto *style = new WrappedTitleStyle(frame->style()->name());
     style->setParent(frame);
     frame->setStyle(style);
