@@ -38,6 +38,7 @@ gallery: build
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080@2.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery @2x
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1366x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1366x768
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1024x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1024x768
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DREGENBOGEN_BENCH=ON $(CMAKE_ARGS)

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QByteArrayList>
 #include <QTimer>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 #include <chrono>
 #include <climits>
@@ -25,6 +27,9 @@ namespace rb {
 
 namespace {
 bool endRequested = false;
+// The toolkit's catalogue for the interface language; none for English,
+// the language of its source texts.
+QTranslator *toolkitTexts = nullptr;
 
 // The clock that decides when to look at the event queue. The coarse
 // monotonic clock costs a few nanoseconds where the precise one costs about
@@ -143,6 +148,26 @@ void InitApplication(QApplication &app)
     InstallWidgetMap(app);
     // The window manager's frame, known before the first window is laid out.
     ExpectedFrame();
+    SetInterfaceLanguage(QLocale::German);
+}
+
+bool SetInterfaceLanguage(QLocale::Language language)
+{
+    if (toolkitTexts) {
+        QCoreApplication::removeTranslator(toolkitTexts);
+        delete toolkitTexts;
+        toolkitTexts = nullptr;
+    }
+    if (language == QLocale::English) return true;
+    auto *t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    toolkitTexts = t;
+    return true;
 }
 
 bool DoEvents()

@@ -2,6 +2,7 @@
 // computations and ending the program from anywhere.
 #pragma once
 
+#include <QLocale>
 #include <optional>
 
 class QApplication;
@@ -18,8 +19,16 @@ std::optional<int> RequireDisplay(const char *program);
 // folder is set, a fresh private one (removed at exit), so headless runs
 // stay quiet and share nothing with other users.
 void PrepareEnvironment();
-// Fonts and other defaults once the QApplication exists.
+// Fonts, the interface language and other defaults once the QApplication
+// exists.
 void InitApplication(QApplication &app);
+
+// The language of the interface. The windows' texts are German at the
+// source; the toolkit's own texts (the context menus of text boxes and scroll
+// bars, for one) are loaded to match, whatever the user's locale, which
+// still decides how numbers are written. Returns false when the toolkit has
+// no catalogue for the language; its texts then stay English.
+bool SetInterfaceLanguage(QLocale::Language language);
 
 // Runs pending window events inside a long computation. Returns false once
 // the program has been asked to end: the caller then unwinds at once.

@@ -29,6 +29,7 @@ QLineEdit *MakeTextBox(QWidget *parent, const QString &text, FontSpec font);
 // A scroll bar that reports a change once the value has changed: after an
 // arrow, a click in the trough, a key, or the release of a dragged thumb,
 // never while the thumb is dragged. Setting the value from code reports too.
+// A click or Tab gives it the keyboard focus; keys and wheel move it.
 QScrollBar *MakeScrollBar(QWidget *parent, Qt::Orientation o, int min, int max, int smallChange,
                           int largeChange, int value);
 
@@ -37,5 +38,11 @@ QScrollBar *MakeScrollBar(QWidget *parent, Qt::Orientation o, int min, int max, 
 void FitText(QWidget *w);
 // True when the control's text is fully visible in its current size.
 bool TextFits(const QWidget *w);
+// FitText, but the control ends at `right` (its parent's coordinates): a
+// wrapping text gets more lines, a single word a slightly narrower face.
+void FitTextInColumn(QWidget *w, int right);
+// Sizes a frame for its title within `maxWidth`, wrapping the title if it
+// must, and keeps the controls in it below the title and inside the frame.
+void FitFrame(QGroupBox *frame, int maxWidth);
 
 } // namespace rb

@@ -66,12 +66,14 @@ void Picture::Place(QWidget *child, double left, double top, double w, double h)
     // left/top give the user position of the control's top-left corner as
     // seen; width and height extend right and down on the screen, whichever
     // way the user axes grow.
+    // Both edges are rounded, so controls that meet in the design meet on
+    // the screen, without a gap or a pixel's overlap.
     const ScaleMap m = Map();
-    const int x = int(std::lround(m.ToPixelX(left)));
-    const int y = int(std::lround(m.ToPixelY(top)));
-    const int pw = int(std::lround(std::fabs(w * m.PixelsPerUnitX())));
-    const int ph = int(std::lround(std::fabs(h * m.PixelsPerUnitY())));
-    child->setGeometry(x, y, std::max(1, pw), std::max(1, ph));
+    const double px = m.ToPixelX(left), py = m.ToPixelY(top);
+    const int x = int(std::lround(px)), y = int(std::lround(py));
+    const int r = int(std::lround(px + std::fabs(w * m.PixelsPerUnitX())));
+    const int b = int(std::lround(py + std::fabs(h * m.PixelsPerUnitY())));
+    child->setGeometry(x, y, std::max(1, r - x), std::max(1, b - y));
 }
 
 void Picture::Move(QWidget *child, double left, double top) const

@@ -50,6 +50,8 @@ Form1::Form1()
     PlaceTwips(Text1, 0, 0, 495, 375);
     Label11 = MakeLabel(this, tr("Anzahl der Reflexionen im Tropfen"), kCaptionFont, RGB(192, 192, 192));
     Label11->setWordWrap(false);
+    // Centred under the bar: the box and the text in it.
+    Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     PlaceTwips(Label11, 0, 0, 4935, 375);
     FitText(Label11);
 

@@ -101,8 +101,8 @@ constexpr float kDetailRayLength = 2000, kOverviewRayLength = 20000;
 // seen piling up at the bow (about 3.5 s for the 134 rays of k = 1).
 constexpr qint64 kSlowStepMs = 25;
 
-// A frame's contents keep this much room from its lower and right edges.
-constexpr int kFrameMargin = 3;
+// The left column ends this many pixels before the angle strip.
+constexpr int kColumnGap = 2;
 
 void PlaceInFrame(QWidget *w, const Box &b)
 {
@@ -301,30 +301,11 @@ void form2::PlaceFrames()
     PlaceInFrame(Command7, kCommand7);
     PlaceInFrame(Option13, kOption13);
     PlaceInFrame(Option14, kOption14);
-    for (QGroupBox *f : {Frame3D2, Frame3D1, Frame3D3, Frame3D4, Frame3D5, Frame3D6}) {
-        FitText(f);
-        FitFrameContents(f);
-    }
-}
-
-// The frames are sized in window units, their contents placed in inches.
-// Where a screen is too small for a frame to hold its contents at their
-// places, the rows move closer together in proportion and a control wider
-// than the frame is narrowed, so that every row stays inside its frame and
-// can be reached. On the screens the window was made for nothing moves.
-void form2::FitFrameContents(QGroupBox *frame)
-{
-    const QList<QWidget *> rows = frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    int bottom = 0;
-    for (const QWidget *w : rows) bottom = std::max(bottom, w->geometry().bottom() + 1);
-    const int room = frame->height() - kFrameMargin;
-    const double squeeze = bottom > room && bottom > 0 ? double(room) / bottom : 1.0;
-    for (QWidget *w : rows) {
-        QRect g = w->geometry();
-        if (squeeze < 1.0) g.moveTop(int(std::floor(g.top() * squeeze)));
-        g.setRight(std::min(g.right(), frame->width() - kFrameMargin - 1));
-        w->setGeometry(g);
-    }
+    // The frames are sized in window units, their contents placed in inches.
+    // A frame grows for its title only as far as the column reaches, up to a
+    // gap before the angle strip; a longer title wraps.
+    const int column = int(std::lround(Map().ToPixelX(kPicture1.left))) - kColumnGap;
+    for (QGroupBox *f : {Frame3D2, Frame3D1, Frame3D3, Frame3D4, Frame3D5, Frame3D6}) FitFrame(f, column - f->x());
 }
 
 void form2::PlacePictures()
@@ -351,7 +332,9 @@ void form2::PlacePictures()
 // ellipse, which would bend every angle the rays make on the screen.
 void form2::ScaleScene(double factor, double loadStretch)
 {
-    const double aspect = (WidthTwips() / HeightTwips()) / kDesignAspect;
+    double aspect = (WidthTwips() / HeightTwips()) / kDesignAspect;
+    // A 4:3 screen gives a 4:3 window but for the rounding to whole pixels.
+    if (std::abs(aspect - 1) * height() < 1) aspect = 1;
     const double across = std::max(1.0, aspect), down = std::max(1.0, 1.0 / aspect);
     Picture3->Scale(kSceneLeft * factor, kSceneTop * factor, kSceneWidth * factor * across * loadStretch,
                     kSceneHeight * factor * down);

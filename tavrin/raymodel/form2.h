@@ -82,7 +82,6 @@ private:
     void ConnectHandlers();
     void PlaceFrames();
     void PlacePictures();
-    void FitFrameContents(QGroupBox *frame);
     // The scene's scale: 3254 units across in "Details" on a 4:3 screen,
     // wider on a wider one so that a unit is as long across as down.
     void ScaleScene(double factor, double loadStretch = 1.0);

@@ -41,6 +41,8 @@ constexpr Color kLabelColour = RGB(192, 192, 192);
 constexpr double kWindowScaleWidth = 4000, kWindowScaleHeight = 3000;
 // The window takes this share of the screen, centred on it.
 constexpr double kScreenShare = 0.95;
+// The buttons, frames and labels of the left column end here.
+constexpr double kColumnRight = 425;
 
 // A rectangle in window units (or in 1/1440 inch inside a frame).
 struct Box {
@@ -75,6 +77,14 @@ void PlaceInPicture(Picture *p, QWidget *c, double left, double top, double widt
     p->Move(c, left, top);
     c->resize(std::max(1, int(std::lround(TwipsToPixels(widthTwips)))),
               std::max(1, int(std::lround(TwipsToPixels(heightTwips)))));
+    FitText(c);
+}
+
+// A control at a fixed place from its picture's top-left corner, in 1/1440
+// inch like a control in a frame; it grows until its text fits.
+void PlaceFromCorner(QWidget *c, double left, double top, double width, double height)
+{
+    PlaceTwips(c, left, top, width, height);
     FitText(c);
 }
 
@@ -146,9 +156,9 @@ void Form5::MakeColumn()
     Check1->setFont(UiFont(kModelFont.points, kModelFont.bold));
     // As wide as their texts (FitText grows them): the column is narrow on
     // a 1024 × 768 screen.
-    PlaceTwips(Option3D6, 45, 240, 300, 300);
-    PlaceTwips(Option3D7, 45, 540, 300, 300);
-    PlaceTwips(Check1, 45, 840, 300, 300);
+    PlaceTwips(Option3D6, 15, 240, 300, 300);
+    PlaceTwips(Option3D7, 15, 540, 300, 300);
+    PlaceTwips(Check1, 15, 840, 300, 300);
 
     Label5 = MakeLabel(this, tr("Tropfendurchm."), kControlFont, kLabelColour);
     Label6 = MakeLabel(this, tr("in Miikrometer"), kControlFont, kLabelColour);
@@ -303,16 +313,22 @@ void Form5::PlaceColumn()
     Place(Frame3D2, 25, 1000, 400, 280);
     // A little wider than the others, into the gap before Bild I, so that
     // "ganzer Tropfen" fits on a 1024 × 768 screen too.
-    Place(Frame3D3, 25, 1325, 420, 400);
+    Place(Frame3D3, 25, 1325, 424, 400);
     Place(Label5, 25, 1750, 400, 80);
     Place(Label6, 25, 1830, 400, 80);
     Place(VScroll1, 25, 1955, 180, 600);
     Place(text1, 230, 2200, 200, 180);
-    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Frame3D1, Option3D1,
-                                                       Option3D2, Option3D3, Frame3D2, Option3D4,
-                                                       Option3D5, Frame3D3, Option3D6, Option3D7, Check1,
-                                                       Label5, Label6, text1})
-        FitText(w);
+    // Texts grow to show whole, but not out of the column.
+    const int right = int(std::lround(Map().ToPixelX(kColumnRight)));
+    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Label5, Label6})
+        FitTextInColumn(w, right);
+    // The phasor model's options are laid out at their text's width.
+    for (QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1}) FitText(w);
+    for (QGroupBox *f : {Frame3D1, Frame3D2}) FitFrame(f, right - f->x());
+    // "ganzer Tropfen" needs a little more than the column: this frame keeps
+    // its width, which reaches into the free gap before Bild I.
+    FitFrame(Frame3D3, std::max(right, Frame3D3->geometry().right() + 1) - Frame3D3->x());
+    FitText(text1);
 }
 
 void Form5::ScalePictures()
@@ -334,28 +350,31 @@ void Form5::PlacePictureLabels()
         Label8->resize(raysFrom - Label8->x(), Label8->height());
         FitText(Label8);
     }
-    PlaceInPicture(Picture1, Label9, kBild3.left + 360, kBild3.top, 11175, 255);
-    // The readout sits at the foot of Bild II, right of the rays that run
-    // down to the observer: the angle, then what it is the angle of.
+    PlaceFromCorner(Label9, 120, 0, 11175, 255);
+    // The readout near the foot of Bild II: the angle, then what it is the
+    // angle of.
     Text2->setText(NumberText(44.71) + QStringLiteral("°")); // as wide as any readout
-    PlaceInPicture(Picture4, Text2, -13900, -13900, 735, 375);
+    PlaceFromCorner(Text2, 4440, 3840, 735, 375);
     Text2->setText(tr("Text2"));
-    PlaceInPicture(Picture4, Label12, -10200, -13900, 2775, 375);
+    PlaceFromCorner(Label12, 5280, 3840, 2775, 375);
 }
 
 void Form5::MoveDegreeLabels()
 {
-    // Each label's left edge stands at the long mark of its angle, below the
-    // short marks.
-    constexpr double kLabelTop = 70;
+    // Each label's left edge stands at the long mark of its angle; its top
+    // keeps its place, 240/1440 inch below the scale's top edge.
+    constexpr double kLabelTopTwips = 240;
     const struct {
         QLabel *label;
         double degrees;
         double widthTwips;
     } labels[] = {{Label10, 44, 735}, {Label1, 43, 855}, {Label2, 42, 855},
                   {Label3, 41, 615},  {Label4, 40, 855}, {Label11, 39, 735}};
-    for (const auto &l : labels)
-        PlaceInPicture(Picture2, l.label, AngleScaleX(l.degrees, model.piValue), kLabelTop, l.widthTwips, 375);
+    for (const auto &l : labels) {
+        PlaceFromCorner(l.label, 0, kLabelTopTwips, l.widthTwips, 375);
+        l.label->move(int(std::lround(Picture2->Map().ToPixelX(AngleScaleX(l.degrees, model.piValue)))),
+                      l.label->y());
+    }
 }
 
 // --- events ---------------------------------------------------------------

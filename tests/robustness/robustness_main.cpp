@@ -1,6 +1,7 @@
 // The robustness driver: opens a program's windows headless and sends them a
 // long, seeded, reproducible stream of random input — clicks, drags and moves
-// on every surface, scroll-bar steps and jumps, keys, typing, paint requests,
+// on every surface, clicks on scroll bars followed by keys and wheel turns,
+// keys and wheel turns to whatever has the focus, typing, paint requests,
 // resizes — and finally closes the main window. It passes when nothing
 // crashed, no drawing call was handed a NaN or infinite coordinate, and the
 // close ended the program with status 0.
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
@@ -101,14 +103,26 @@ private:
         if (guard) Mouse(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
     }
 
+    // A scroll bar as a user drives it: a click gives it the focus, then
+    // keys and wheel turns go to whatever has the focus.
     void Scroll(QScrollBar *s)
     {
-        switch (Pick(4)) {
-        case 0: s->triggerAction(Pick(2) ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub); break;
-        case 1: s->triggerAction(Pick(2) ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub); break;
-        case 2: s->setValue(s->minimum() + Pick(s->maximum() - s->minimum() + 1)); break;
-        default: s->triggerAction(Pick(2) ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum); break;
+        const QPointF p = Inside(s);
+        QPointer<QWidget> guard(s);
+        Mouse(s, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        if (guard) Mouse(s, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        for (int i = 1 + Pick(3); i > 0 && !rb::EndRequested(); --i) {
+            QWidget *focus = Focus();
+            if (!focus) return;
+            Pick(3) ? Key(focus) : Wheel(focus);
         }
+    }
+
+    // The widget that has the keyboard focus, unless the stream spares it.
+    QWidget *Focus()
+    {
+        QWidget *f = QApplication::focusWidget();
+        return f && f->isVisible() && !(spare_ && spare_(f)) ? f : nullptr;
     }
 
     void Key(QWidget *w)
@@ -122,6 +136,20 @@ private:
         QPointer<QWidget> guard(w);
         QApplication::sendEvent(w, &press);
         if (guard) QApplication::sendEvent(w, &release);
+    }
+
+    // A turn of the wheel: a notch or a touchpad's fraction, either way,
+    // sometimes sideways or with a modifier held.
+    void Wheel(QWidget *w)
+    {
+        static const int angles[] = {120, -120, 40, -40, 360, -360};
+        static const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier,
+                                                     Qt::ShiftModifier};
+        const int a = angles[Pick(std::size(angles))];
+        const QPoint delta = Pick(4) ? QPoint(0, a) : QPoint(a, 0);
+        const QPointF at = Inside(w);
+        QWheelEvent e(at, w->mapToGlobal(at), QPoint(), delta, Qt::NoButton, mods[Pick(4)], Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
     }
 
     void Type(QLineEdit *t)
@@ -154,7 +182,11 @@ private:
             Mouse(w, QEvent::MouseMove, Inside(w), Qt::NoButton, Qt::NoButton);
             return;
         }
-        if (kind < 75) return Key(w);
+        if (kind < 75) {
+            // Keys and the wheel go where a user's would: to the focus.
+            QWidget *focus = Focus();
+            return kind < 72 ? Key(focus ? focus : w) : Wheel(focus ? focus : w);
+        }
         if (kind < 88) return kind % 2 ? w->update() : w->repaint();
         if (kind < 92) return Resize(w);
         if (auto *b = qobject_cast<QAbstractButton *>(w)) return b->click();

@@ -1,5 +1,6 @@
 // The windows of streu and prisma as a user meets them: texts, the plot on
 // the screen, the scroll bars and the text boxes beside them.
+#include "bar_input.h"
 #include "controls.h"
 #include "number_text.h"
 #include "prisma/form1.h"
@@ -8,16 +9,25 @@
 #include "window_frame.h"
 
 #include <QGuiApplication>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace rb;
 using rb::testing::ClippedTexts;
+using rb::testing::DriveByKeysAndWheel;
+using rb::testing::OverlappingControls;
+using rb::testing::TabReaches;
 
 namespace {
 // Lets the queued first paint run.
@@ -36,6 +46,35 @@ bool DarkNear(Picture *p, double x, double y)
             if (img.rect().contains(q) && qGray(img.pixel(q)) < 100) return true;
         }
     return false;
+}
+
+// The left and right end of the dark letters of a control, in its parent's
+// coordinates.
+std::pair<int, int> InkSpan(QWidget *w)
+{
+    const QImage img = w->grab().toImage();
+    const double dpr = img.devicePixelRatio();
+    int left = img.width(), right = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 100) left = std::min(left, x), right = std::max(right, x);
+    return {w->x() + int(left / dpr), w->x() + int(right / dpr)};
+}
+
+// The texts of the context menu a widget opens for a right click.
+QStringList ContextMenuTexts(QWidget *w)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (const QAction *a : menu->actions()) texts << a->text();
+        menu->close();
+    });
+    const QPoint at = w->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &e);
+    return texts;
 }
 } // namespace
 
@@ -56,8 +95,13 @@ TEST(StreuWindow, OpensWithOneReflectionAndFollowsTheScrollBar)
     QTest::keyClicks(f.Text1, QStringLiteral("3"));
     EXPECT_EQ(f.reflCount, 15);
     EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
-    // the plot is centred under its scroll bar's title
-    EXPECT_NEAR(f.Label11->geometry().center().x(), f.HScroll1->geometry().center().x(), 2);
+    EXPECT_TRUE(OverlappingControls(&f).isEmpty()) << OverlappingControls(&f).join(QLatin1Char('\n')).toStdString();
+    // The title under the scroll bar is centred on it: its box, and the
+    // letters drawn in it.
+    const int barCentre = f.HScroll1->geometry().center().x();
+    EXPECT_NEAR(f.Label11->geometry().center().x(), barCentre, 2);
+    const auto [left, right] = InkSpan(f.Label11);
+    EXPECT_NEAR((left + right) / 2.0, barCentre, 2);
     EXPECT_EQ(f.Text1->x(), f.HScroll1->x() + f.HScroll1->width());
 }
 
@@ -78,6 +122,53 @@ TEST(StreuWindow, IsLaidOutAgainWhenItsFrameTurnsOutOtherThanExpected)
     EXPECT_EQ(f.height(), screenH - real.top() - real.bottom());
     EXPECT_NEAR(f.Picture1->height(), 0.8 * f.height(), 1);
     EXPECT_GT(f.Label11->y(), f.HScroll1->y());
+}
+
+TEST(ScrollBars, TakeTheFocusByClickOrTabAndMoveByKeysAndWheel)
+{
+    streu::Form1 s;
+    s.Form_Load();
+    prisma::Form1 p;
+    p.Form_Load();
+    struct Case {
+        QWidget *window;
+        QScrollBar *bar;
+        std::function<bool()> shown; // the window follows the bar
+    };
+    const Case cases[] = {
+        {&s, s.HScroll1, [&s] { return s.reflCount == s.HScroll1->value() && s.Text1->text() == QString::number(s.reflCount); }},
+        {&p, p.HScroll1, [&p] { return p.Text1->text() == QString::number(p.HScroll1->value()); }},
+        {&p, p.HScroll2, [&p] { return p.Text2->text() == NumberText(float(p.HScroll2->value() / 100.0)); }},
+    };
+    for (const Case &c : cases) {
+        c.window->show();
+        QApplication::setActiveWindow(c.window);
+        const QStringList errors = DriveByKeysAndWheel(c.bar);
+        EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(c.shown());
+        // Typing now goes to the bar, not to the text box beside it.
+        const int value = c.bar->value();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_5);
+        EXPECT_EQ(c.bar->value(), value);
+        EXPECT_TRUE(c.shown());
+        EXPECT_TRUE(TabReaches(c.window, c.bar));
+        c.window->hide();
+    }
+}
+
+TEST(Toolkit, SpeaksGermanWhateverTheLocale)
+{
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QStringList bar = ContextMenuTexts(f.HScroll1);
+    EXPECT_TRUE(bar.contains(QStringLiteral("Hierher scrollen"))) << bar.join(QLatin1Char('|')).toStdString();
+    std::unique_ptr<QMenu> box(f.Text1->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *a : box->actions()) texts << a->text();
+    EXPECT_TRUE(texts.join(QLatin1Char('|')).contains(QStringLiteral("Alles auswählen")))
+        << texts.join(QLatin1Char('|')).toStdString();
 }
 
 TEST(ScrollBars, ReportAChangeOnlyWhenADraggedThumbIsReleased)
@@ -124,6 +215,7 @@ TEST(PrismaWindow, OpensWithTheStartValues)
     // The curve's lowest point (37.2° at 48.6°) is on the screen.
     EXPECT_TRUE(DarkNear(f.Picture1, 486, 1000 - 372));
     EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(OverlappingControls(&f).isEmpty()) << OverlappingControls(&f).join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(PrismaWindow, RefractiveIndexShowsInTheLocaleWithoutFloatNoise)

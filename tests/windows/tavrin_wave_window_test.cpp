@@ -3,6 +3,7 @@
 // the middle of a sweep, runs started during a sweep, the observation point
 // by hand and the single ray on the window's background.
 #include "app.h"
+#include "bar_input.h"
 #include "number_text.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/angle_scale.h"
@@ -29,6 +30,7 @@
 using namespace rb;
 using rb::tavrin::Form5;
 using rb::testing::ClippedTexts;
+using rb::testing::OverlappingControls;
 
 namespace {
 
@@ -82,6 +84,13 @@ protected:
     QObject timers_;
     QLocale savedLocale_;
 };
+
+std::string Name(const QWidget *w)
+{
+    if (auto *l = qobject_cast<const QLabel *>(w)) return l->text().toStdString();
+    if (auto *g = qobject_cast<const QGroupBox *>(w)) return g->title().toStdString();
+    return w->metaObject()->className();
+}
 
 // Device pixels of a picture that are not its white background.
 int Inked(Picture *p)
@@ -168,6 +177,37 @@ TEST_F(WaveWindow, OpensEmptyWithItsScaleAndEveryTextVisible)
         EXPECT_LE(column[i]->geometry().bottom(), column[i + 1]->geometry().top()) << i;
     EXPECT_TRUE(f.Option3D6->isChecked());
     EXPECT_FALSE(f.Check1->isChecked());
+    // Controls in a picture or a frame stand at their places in 1/1440 inch
+    // from its corner, the degree labels at their marks.
+    const struct {
+        const QWidget *control;
+        double left, top; // 1/1440 inch; left < 0: at its mark
+    } places[] = {{f.Label7, 0, 0},         {f.Label8, 0, 0},          {f.Label9, 120, 0},
+                  {f.Text2, 4440, 3840},    {f.Label12, 5280, 3840},   {f.Label10, -1, 240},
+                  {f.Label11, -1, 240},     {f.Option3D1, 120, 240},   {f.Option3D5, 120, 540}};
+    for (const auto &p : places) {
+        if (p.left >= 0) {
+            EXPECT_NEAR(p.control->x(), TwipsToPixels(p.left), 1) << p.left;
+        }
+        EXPECT_NEAR(p.control->y(), TwipsToPixels(p.top), 1) << p.left;
+    }
+    // Nothing covers anything, but Bild III's foot under the angle scale;
+    // the left column ends where its buttons end.
+    EXPECT_TRUE(OverlappingControls(&f, {{f.Picture1, f.Picture2}}).isEmpty())
+        << OverlappingControls(&f, {{f.Picture1, f.Picture2}}).join(QLatin1Char('\n')).toStdString();
+    for (const QWidget *w : {static_cast<QWidget *>(f.Label5), static_cast<QWidget *>(f.Label6),
+                             static_cast<QWidget *>(f.Frame3D1), static_cast<QWidget *>(f.Frame3D2)})
+        EXPECT_LE(w->geometry().right(), f.Command1->geometry().right()) << Name(w);
+}
+
+TEST_F(WaveWindow, DiameterBarTakesTheFocusAndMovesByKeysAndWheel)
+{
+    Form5 &f = Open();
+    const QStringList errors = rb::testing::DriveByKeysAndWheel(f.VScroll1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(f.model.diameterValue, f.VScroll1->value());
+    EXPECT_EQ(f.text1->text(), QString::number(f.VScroll1->value()));
+    EXPECT_TRUE(rb::testing::TabReaches(&f, f.VScroll1));
 }
 
 TEST_F(WaveWindow, ControlsSetTheModelAndRaiseTheStop)

@@ -1,7 +1,10 @@
-// Checks that every text of a window is fully visible in its control.
+// Checks that every text of a window is fully visible in its control, and
+// that no control covers another.
 #pragma once
 
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -10,5 +13,12 @@ namespace rb::testing {
 // Names and texts of the visible controls under `window` whose text does
 // not fit; empty when all fit.
 QStringList ClippedTexts(const QWidget *window);
+
+// Pairs of visible sibling controls under `window` whose visible parts
+// overlap: a text where its letters are, an option button where its mark
+// and text are, any other control whole. A control in a frame must also keep
+// clear of the frame's title. `designed` lists the overlaps the layout means.
+using Overlap = std::pair<const QWidget *, const QWidget *>;
+QStringList OverlappingControls(const QWidget *window, const std::vector<Overlap> &designed = {});
 
 } // namespace rb::testing
