@@ -18,7 +18,8 @@ std::optional<int> RequireDisplay(const char *program);
 // folder is set, a fresh private one (removed at exit), so headless runs
 // stay quiet and share nothing with other users.
 void PrepareEnvironment();
-// Fonts and other defaults once the QApplication exists.
+// Fonts and other defaults once the QApplication exists. Call it right after
+// the QApplication is made: it lets go of the display RequireDisplay found.
 void InitApplication(QApplication &app);
 
 // Runs pending window events inside a long computation. Returns false once
