@@ -12,10 +12,12 @@ XS_PIDS+=("$!")
 xs_wait 20 test -s "$XS_TMP/display" || xs_fail "Xvfb did not start: $(cat "$XS_TMP/xvfb.log")"
 export DISPLAY=":$(head -n1 "$XS_TMP/display")" XDG_RUNTIME_DIR="$XS_TMP" QT_QPA_PLATFORM=xcb
 
-"$program" >"$XS_TMP/app.log" 2>&1 &
-app=$!
-XS_PIDS+=("$app")
-shown_or_gone() { xs_has_window "$title" || xs_gone "$app"; }
+# Watched through its widget map, not through the server: another client
+# that came and left first would itself make the server reset.
+xs_launch app "$program"
+shown() { awk -F'\t' -v t="$title" '$1 ~ t && $4 == 1 { found = 1 } END { exit !found }' "$XS_TMP/app.widgets"; }
+shown_or_gone() { shown || xs_gone "$app"; }
 xs_wait 30 shown_or_gone || xs_fail "no window and no exit after 30 s"
-xs_has_window "$title" || xs_fail "$program ended with status $(xs_exit_status "$app" 1): $(cat "$XS_TMP/app.log")"
+shown || xs_fail "$program ended with status $(xs_exit_status "$app" 1): $(cat "$XS_TMP/app.log")"
+xs_has_window "$title" || xs_fail "the server does not show the window"
 echo "first client: ok"
