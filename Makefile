@@ -5,6 +5,9 @@
 #   make bench                           benchmarks (optimised build)
 #   make soak                            the long robustness run
 #   make asan                            tests in the sanitizer build
+#   make install [PREFIX=..] [DESTDIR=..] install the programs, launchers, icons,
+#                                        metadata and manual pages
+#   make package                         the Debian package, in $(BUILD)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -12,9 +15,11 @@ BENCH_BUILD?= build-bench
 APP        ?= tavrin
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 SCREENS    := $(CURDIR)/tests/screens
 
-.PHONY: all deps build run test gallery bench soak asan clean
+.PHONY: all deps build run test gallery bench soak asan install package clean
 
 all: build
 
@@ -52,6 +57,13 @@ asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGENBOGEN_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	@scripts/install-deps --package
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

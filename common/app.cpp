@@ -63,12 +63,21 @@ bool UsesX11()
     return qgetenv("XDG_SESSION_TYPE") != "wayland" && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The connection that found the display, held until the toolkit has its own:
+// an X server resets when its last client leaves and refuses connections
+// meanwhile, so closing it at once would make the toolkit fail on a server
+// started just for this program (xvfb-run).
+xcb_connection_t *displayProbe = nullptr;
+
 bool X11DisplayReachable()
 {
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reachable;
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    displayProbe = connection;
+    return true;
 }
 
 // The private runtime folder, if we made one. A plain array: it must outlive
@@ -142,6 +151,10 @@ void PrepareEnvironment()
 
 void InitApplication(QApplication &app)
 {
+    if (displayProbe != nullptr) {
+        xcb_disconnect(displayProbe);
+        displayProbe = nullptr;
+    }
     app.setFont(UiFont(8.25, false));
     // A window's close ends the program through its own handler.
     app.setQuitOnLastWindowClosed(false);

@@ -20,7 +20,8 @@ std::optional<int> RequireDisplay(const char *program);
 // stay quiet and share nothing with other users.
 void PrepareEnvironment();
 // Fonts, the interface language and other defaults once the QApplication
-// exists.
+// exists. Call it right after the QApplication is made: it lets go of the
+// display RequireDisplay found.
 void InitApplication(QApplication &app);
 
 // The language of the interface. The windows' texts are German at the
