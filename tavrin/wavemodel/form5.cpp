@@ -43,6 +43,8 @@ constexpr double kWindowScaleWidth = 4000, kWindowScaleHeight = 3000;
 constexpr double kScreenShare = 0.95;
 // The buttons, frames and labels of the left column end here.
 constexpr double kColumnRight = 425;
+// Bild I begins at 450: the phasor-model frame may widen up to just before it.
+constexpr double kPhasorFrameMaxRight = 448;
 
 // A rectangle in window units (or in 1/1440 inch inside a frame).
 struct Box {
@@ -311,9 +313,7 @@ void Form5::PlaceColumn()
     // leaves room for the phasor-model frame above the diameter.
     Place(Frame3D1, 25, 575, 400, 380);
     Place(Frame3D2, 25, 1000, 400, 280);
-    // A little wider than the others, into the gap before Bild I, so that
-    // "ganzer Tropfen" fits on a 1024 × 768 screen too.
-    Place(Frame3D3, 25, 1325, 424, 400);
+    Place(Frame3D3, 25, 1325, 400, 400);
     Place(Label5, 25, 1750, 400, 80);
     Place(Label6, 25, 1830, 400, 80);
     Place(VScroll1, 25, 1955, 180, 600);
@@ -325,9 +325,14 @@ void Form5::PlaceColumn()
     // The phasor model's options are laid out at their text's width.
     for (QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1}) FitText(w);
     for (QGroupBox *f : {Frame3D1, Frame3D2}) FitFrame(f, right - f->x());
-    // "ganzer Tropfen" needs a little more than the column: this frame keeps
-    // its width, which reaches into the free gap before Bild I.
-    FitFrame(Frame3D3, std::max(right, Frame3D3->geometry().right() + 1) - Frame3D3->x());
+    // On a small screen "ganzer Tropfen" needs a little more than the
+    // column: the frame then reaches into the free gap before Bild I.
+    int need = Frame3D3->width();
+    for (const QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1})
+        need = std::max(need, w->geometry().right() + 4); // the frame's own margin
+    const int gapEnd = int(std::lround(Map().ToPixelX(kPhasorFrameMaxRight)));
+    Frame3D3->resize(std::min(need, gapEnd - Frame3D3->x()), Frame3D3->height());
+    FitFrame(Frame3D3, Frame3D3->width());
     FitText(text1);
 }
 
