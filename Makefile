@@ -2,6 +2,7 @@
 #   make run [APP=tavrin|prisma|streu]   build and start a program
 #   make test                            build and run every test headless
 #   make gallery                         screenshots of every window state
+#   make translations                    bring the translation file up to date
 #   make bench                           benchmarks (optimised build)
 #   make soak                            the long robustness run
 #   make asan                            tests in the sanitizer build
@@ -19,7 +20,7 @@ PREFIX     ?= /usr/local
 DESTDIR    ?=
 SCREENS    := $(CURDIR)/tests/screens
 
-.PHONY: all deps build run test gallery bench soak asan install package clean
+.PHONY: all deps build run test gallery translations bench soak asan install package clean
 
 all: build
 
@@ -44,6 +45,9 @@ gallery: build
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080@2.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery @2x
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1366x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1366x768
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1024x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1024x768
+
+translations: build
+	cmake --build $(BUILD) --target update_translations
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DREGENBOGEN_BENCH=ON $(CMAKE_ARGS)

@@ -149,19 +149,19 @@ void PrepareEnvironment()
     qputenv("XDG_RUNTIME_DIR", runtimeFolder);
 }
 
-void InitApplication(QApplication &app)
+void InitApplication(QApplication &app, std::optional<Language> language)
 {
     if (displayProbe != nullptr) {
         xcb_disconnect(displayProbe);
         displayProbe = nullptr;
     }
+    InstallLanguage(app, ChooseLanguage(language));
     app.setFont(UiFont(8.25, false));
     // A window's close ends the program through its own handler.
     app.setQuitOnLastWindowClosed(false);
     InstallWidgetMap(app);
     // The window manager's frame, known before the first window is laid out.
     ExpectedFrame();
-    SetInterfaceLanguage(QLocale::German);
 }
 
 bool SetInterfaceLanguage(QLocale::Language language)

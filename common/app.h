@@ -2,6 +2,8 @@
 // computations and ending the program from anywhere.
 #pragma once
 
+#include "language.h"
+
 #include <QLocale>
 #include <optional>
 
@@ -21,14 +23,14 @@ std::optional<int> RequireDisplay(const char *program);
 void PrepareEnvironment();
 // Fonts, the interface language and other defaults once the QApplication
 // exists. Call it right after the QApplication is made: it lets go of the
-// display RequireDisplay found.
-void InitApplication(QApplication &app);
+// display RequireDisplay found. Without a language given, the user's locale
+// decides the interface language.
+void InitApplication(QApplication &app, std::optional<Language> language = std::nullopt);
 
-// The language of the interface. The windows' texts are German at the
-// source; the toolkit's own texts (the context menus of text boxes and scroll
-// bars, for one) are loaded to match, whatever the user's locale, which
-// still decides how numbers are written. Returns false when the toolkit has
-// no catalogue for the language; its texts then stay English.
+// The toolkit's own texts (the context menus of text boxes and scroll bars,
+// the file dialog) in the interface language; InstallLanguage calls it. The
+// user's locale still decides how numbers are written. Returns false when
+// the toolkit has no catalogue for the language; its texts then stay English.
 bool SetInterfaceLanguage(QLocale::Language language);
 
 // Runs pending window events inside a long computation. Returns false once

@@ -2,6 +2,7 @@
 // parameter, for 1 to 15 reflections inside the drop.
 #include "app.h"
 #include "command_line.h"
+#include "language.h"
 #include "form1.h"
 #include "headless_save.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char **argv)
                               savePath = v;
                               return rb::SaveNameProblem(v);
                           });
+    std::optional<rb::Language> language;
+    rb::AddLanguageOption(commandLine, language);
     if (const auto status = commandLine.Parse(argc, argv)) return *status;
     if (savePath.isEmpty()) {
         if (const auto status = rb::RequireDisplay(argv[0])) return *status;
@@ -42,7 +45,7 @@ int main(int argc, char **argv)
     // Every argument has been read above; the toolkit gets none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
-    rb::InitApplication(app);
+    rb::InitApplication(app, language);
     rb::streu::Form1 form;
     form.Form_Load();
     if (reflections) form.HScroll1->setValue(*reflections);

@@ -2,6 +2,7 @@
 // from a start window.
 #include "app.h"
 #include "command_line.h"
+#include "language.h"
 #include "start/form3.h"
 #include "windows.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
         QStringLiteral("tavrin"),
         QCoreApplication::translate("tavrin", "Modelle zur Regenbogendeutung: das Strahlenmodell und das "
                                               "Wellenmodell, geöffnet aus einem Startfenster."));
+    std::optional<rb::Language> language;
+    rb::AddLanguageOption(commandLine, language);
     if (const auto status = commandLine.Parse(argc, argv)) return *status;
     if (const auto status = rb::RequireDisplay(argv[0])) return *status;
 
@@ -20,7 +23,7 @@ int main(int argc, char **argv)
     // Every argument has been read above; the toolkit gets none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
-    rb::InitApplication(app);
+    rb::InitApplication(app, language);
     rb::tavrin::Windows::Get().StartForm().show();
     const int status = app.exec();
     rb::tavrin::Windows::Get().Reset();

@@ -26,7 +26,7 @@ int main(int argc, char **argv)
 {
     rb::PrepareEnvironment();
     QApplication app(argc, argv);
-    rb::InitApplication(app);
+    rb::InitApplication(app, rb::Language::German);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(dir);
@@ -41,11 +41,17 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
         }
     };
-    rb::gallery::StreuScenes(shoot);
-    rb::gallery::PrismaScenes(shoot);
-    rb::gallery::TavrinStartScenes(shoot);
-    rb::gallery::TavrinRayScenes(shoot);
-    rb::gallery::TavrinWaveScenes(shoot);
+    // Every scene in German, then in English with "-en" in its name.
+    for (const rb::Language language : {rb::Language::German, rb::Language::English}) {
+        rb::InstallLanguage(app, language);
+        const QString tag = language == rb::Language::English ? QStringLiteral("-en") : QString();
+        const rb::gallery::Shoot shootIn = [&](QWidget *w, const QString &name) { shoot(w, name + tag); };
+        rb::gallery::StreuScenes(shootIn);
+        rb::gallery::PrismaScenes(shootIn);
+        rb::gallery::TavrinStartScenes(shootIn);
+        rb::gallery::TavrinRayScenes(shootIn);
+        rb::gallery::TavrinWaveScenes(shootIn);
+    }
     const QScreen *s = QGuiApplication::primaryScreen();
     std::printf("%d pictures, screen %dx%d at pixel ratio %g\n", written, s->geometry().width(),
                 s->geometry().height(), s->devicePixelRatio());

@@ -93,4 +93,12 @@ QStringList ClippedTexts(const QWidget *window)
     return out;
 }
 
+QStringList VisibleTexts(const QWidget *window)
+{
+    QStringList out{window->windowTitle()};
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        if (w->isVisibleTo(window) && !TextOf(w).isEmpty()) out << TextOf(w);
+    return out;
+}
+
 } // namespace rb::testing

@@ -13,6 +13,9 @@ namespace rb::testing {
 // Names and texts of the visible controls under `window` whose text does
 // not fit; empty when all fit.
 QStringList ClippedTexts(const QWidget *window);
+// The window's title and the texts of its visible controls, in the order
+// the controls were made.
+QStringList VisibleTexts(const QWidget *window);
 
 // Pairs of visible sibling controls under `window` whose visible parts
 // overlap: a text where its letters are, an option button where its mark

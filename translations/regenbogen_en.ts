@@ -1,0 +1,347 @@
+<?xml version='1.0' encoding='utf-8'?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>rb::prisma::Form1</name>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>-90°</source>
+        <translation>-90°</translation>
+    </message>
+    <message>
+        <source>Einfallswinkel</source>
+        <translation>Angle of incidence</translation>
+    </message>
+    <message>
+        <source>Ablenkwinkel</source>
+        <translation>Deviation angle</translation>
+    </message>
+    <message>
+        <source>Minimum der Ablenkung bei einem Prisma</source>
+        <translation>Minimum deviation of a prism</translation>
+    </message>
+    <message>
+        <source>Winkel der brech.Kante des Prismas</source>
+        <translation>Apex angle of the prism</translation>
+    </message>
+    <message>
+        <source>Brechzahl</source>
+        <translation>Refractive index</translation>
+    </message>
+</context>
+<context>
+    <name>rb::streu::Form1</name>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation>360°</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>0.5</source>
+        <translation>0.5</translation>
+    </message>
+    <message>
+        <source>1.0</source>
+        <translation>1.0</translation>
+    </message>
+    <message>
+        <source>Stoßparameter</source>
+        <translation>Impact parameter</translation>
+    </message>
+    <message>
+        <source>Richtung des vom Tropfen gestreuten Lichts als Funktion des Stoßparameters und der Zahl der  Reflexionen im Tropfen</source>
+        <translation>Direction of the light scattered by the drop as a function of the impact parameter and the number of reflections in the drop</translation>
+    </message>
+    <message>
+        <source>Anzahl der Reflexionen im Tropfen</source>
+        <translation>Number of reflections in the drop</translation>
+    </message>
+</context>
+<context>
+    <name>rb::tavrin::Form3</name>
+    <message>
+        <source>Moddelle zur Regenbogendeutung</source>
+        <translation>Models explaining the rainbow</translation>
+    </message>
+    <message>
+        <source>Strahlenmodell</source>
+        <translation>Ray model</translation>
+    </message>
+    <message>
+        <source>Parallele Strahlen treffen die Tropfen : Reflexion und Brechung an den Grenzflächen. Der Verlauf der  gebrochenen, an der Rückseite gespiegelten und wieder gebrochenen Strahlen wird mit Hilfe der Strahlenoptik berechnet.. Der Winkelbereich der rückgestreuten Strahlen und die Farbe werden angezeigt.</source>
+        <translation>Parallel rays strike the drops: reflection and refraction at the surfaces. The paths of the rays that are refracted, reflected at the back of the drop and refracted again are computed with geometrical optics. The angular range of the backscattered rays and their colour are shown.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Wellenmodell</source>
+        <translation>Wave model</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Die Simulation beruht auf der Kombination der Hugenschen und der Fresnelschen Vorstellung zur Lichtausbreitung. Ebene Wellen (Start in (A)), die durch die Überlagerung elementarer Kreiswellen entstanden sind, treffen auf den Tropfen, werden gebrochen, an der Rückseite reflektiert, wieder gebrochen und gelangen zum Beobachter (B). Der Weg (Strahl) jeder einzelnen Elementarwelle (Huygens) erlaubt die Berechnung der jeweiligen Phase in (B). Aus Phase und Richtung werden (Fresnel) die einzelnen Elementarwellen zur in (B) eintreffenden Welle zusammengesetzt. Dabei wird entscheidend der Zeigerformalismus eingesetzt.</source>
+        <translation>The simulation combines Huygens' and Fresnel's ideas of how light travels. Plane waves (starting at (A)), formed by the superposition of elementary circular waves, strike the drop, are refracted, reflected at its back, refracted again and reach the observer (B). The path (ray) of each elementary wave (Huygens) gives its phase at (B). From phase and direction (Fresnel), the elementary waves are combined into the wave arriving at (B). The phasor formalism is the key to this.</translation>
+    </message>
+</context>
+<context>
+    <name>rb::tavrin::Form5</name>
+    <message>
+        <source>Regenbogen: Zeigerformalismus, Komibination aus Strahlen und Wellenoptik (Huygens-Fresnel)</source>
+        <translation>Rainbow: phasor formalism, combining ray and wave optics (Huygens-Fresnel)</translation>
+    </message>
+    <message>
+        <source>cls</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Bogensystem</source>
+        <translation>Bow system</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>rot  656nm</source>
+        <translation>red  656nm</translation>
+    </message>
+    <message>
+        <source>grün 527nm</source>
+        <translation>green 527nm</translation>
+    </message>
+    <message>
+        <source>blau 430nm</source>
+        <translation>blue 430nm</translation>
+    </message>
+    <message>
+        <source>Bild I / II</source>
+        <translation>Figure I / II</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Tropfendurchm.</source>
+        <translation>Drop diameter</translation>
+    </message>
+    <message>
+        <source>in Miikrometer</source>
+        <translation>in micrometres</translation>
+    </message>
+    <message>
+        <source>Zeigeraddition (Bild I) für jeden Strahl </source>
+        <translation>Phasor addition (Figure I) for every ray </translation>
+    </message>
+    <message>
+        <source>Zeigeraddition für jeden Strahl im regenbogenrelevanten Winkelbereich (Bild II): Automatischer Durchlauf: Klick auf Bogensystem. Per Hand: Mit der Maus auf gewünschten Winkel,  Klick mit der linken Maustaste.</source>
+        <translation>Phasor addition for every ray in the range of angles that matters for the rainbow (Figure II): Automatic run: click Bow system. By hand: point the mouse at the angle you want and click the left mouse button.</translation>
+    </message>
+    <message>
+        <source>Text2</source>
+        <translation>Text2</translation>
+    </message>
+    <message>
+        <source>Beobachtung: Fernfeld</source>
+        <translation>Observation: far field</translation>
+    </message>
+    <message>
+        <source>Zeigeraddition:( Bild III): Winkelverteilung der Strahlen (Elementarwellen), innere Bögen</source>
+        <translation>Phasor addition (Figure III): angular distribution of the rays (elementary waves), inner bows</translation>
+    </message>
+    <message>
+        <source>44°</source>
+        <translation>44°</translation>
+    </message>
+    <message>
+        <source>43°</source>
+        <translation>43°</translation>
+    </message>
+    <message>
+        <source>42°</source>
+        <translation>42°</translation>
+    </message>
+    <message>
+        <source>41°</source>
+        <translation>41°</translation>
+    </message>
+    <message>
+        <source>40°</source>
+        <translation>40°</translation>
+    </message>
+    <message>
+        <source>39°</source>
+        <translation>39°</translation>
+    </message>
+</context>
+<context>
+    <name>rb::tavrin::form2</name>
+    <message>
+        <source>Regenbogen: Strahlenmodell (Huygens)</source>
+        <translation>Rainbow: ray model (Huygens)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source> Farbe</source>
+        <translation> Colour</translation>
+    </message>
+    <message>
+        <source>rot   656nm</source>
+        <translation>red   656nm</translation>
+    </message>
+    <message>
+        <source>grün  527nm</source>
+        <translation>green 527nm</translation>
+    </message>
+    <message>
+        <source>blau 430nm</source>
+        <translation>blue 430nm</translation>
+    </message>
+    <message>
+        <source>Zahl int.  Reflexionen</source>
+        <translation>Internal reflections</translation>
+    </message>
+    <message>
+        <source>1 </source>
+        <translation>1 </translation>
+    </message>
+    <message>
+        <source>2 </source>
+        <translation>2 </translation>
+    </message>
+    <message>
+        <source>3 </source>
+        <translation>3 </translation>
+    </message>
+    <message>
+        <source>5 </source>
+        <translation>5 </translation>
+    </message>
+    <message>
+        <source>reflekt. Strahlen</source>
+        <translation>Reflected rays</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Bild </source>
+        <translation>View </translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Überblick</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Kontinuierl.</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Wechsel des Stoßparameters</source>
+        <translation>Change of the impact parameter</translation>
+    </message>
+    <message>
+        <source>langsam</source>
+        <translation>slow</translation>
+    </message>
+    <message>
+        <source>schnell</source>
+        <translation>fast</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Glas BK7</source>
+        <translation>BK7 glass</translation>
+    </message>
+    <message>
+        <source>cls</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>30°</source>
+        <translation>30°</translation>
+    </message>
+    <message>
+        <source>40°</source>
+        <translation>40°</translation>
+    </message>
+    <message>
+        <source>50°</source>
+        <translation>50°</translation>
+    </message>
+    <message>
+        <source>60°</source>
+        <translation>60°</translation>
+    </message>
+    <message>
+        <source>Strahlen: per Hand : Maus vor Tropfen positionieren und li. Klick, mehrere Strahlen : bei gedr. li. Maustaste nach oben und unten verschieben.   Automatisch :  Klick auf kont. Wechsel des Stoßparamters</source>
+        <translation>Rays by hand: put the mouse in front of the drop and left-click. Several rays: hold the left mouse button down and move up and down.   Automatic: click a continuous change of the impact parameter</translation>
+    </message>
+</context>
+</TS>
