@@ -5,6 +5,7 @@
 #include "deviation_plot.h"
 #include "deviation_table.h"
 #include "fonts.h"
+#include "minimum_deviation.h"
 #include "number_text.h"
 #include "units.h"
 #include "window_saver.h"
@@ -61,6 +62,13 @@ Form1::Form1()
     Label7 = MakeLabel(this, tr("Winkel der brech.Kante des Prismas"), kCaptionFont, RGB(192, 192, 192));
     Label8 = MakeLabel(this, tr("Brechzahl"), kCaptionFont, RGB(192, 192, 192));
 
+    // Each bar and its text box are named by the caption under the bar.
+    for (QWidget *w : {static_cast<QWidget *>(HScroll1), static_cast<QWidget *>(Text1)})
+        w->setAccessibleName(Label7->text());
+    for (QWidget *w : {static_cast<QWidget *>(HScroll2), static_cast<QWidget *>(Text2)})
+        w->setAccessibleName(Label8->text());
+    Picture1->setAccessibleName(tr("Diagramm"));
+
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
@@ -104,6 +112,21 @@ void Form1::LayOut()
     FitText(Label7);
     FitText(Label8);
     FreezeSize();
+    DescribePlot();
+}
+
+void Form1::DescribePlot()
+{
+    const double apexDegrees = std::round(apexAngle * 180 / piValue);
+    QString text = tr("Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2")
+                       .arg(NumberText(apexDegrees), NumberText(refrIndex));
+    const auto minimum = MinimumDeviation(apexAngle, refrIndex, piValue);
+    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
+    if (minimum)
+        text += tr("; Minimum %1° bei %2°").arg(hundredths(minimum->deviation), hundredths(minimum->incidence));
+    else
+        text += tr("; kein Strahl geht durch das Prisma");
+    Picture1->setAccessibleDescription(text);
 }
 
 void Form1::PlacePlotLabels()
@@ -132,6 +155,7 @@ void Form1::HScroll1_Change()
     Text1->setText(QString::number(HScroll1->value()));
     apexAngle = piValue * apexAngle / 180;
     DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+    DescribePlot();
 }
 
 void Form1::HScroll2_Change()
@@ -140,6 +164,7 @@ void Form1::HScroll2_Change()
     Text2->setText(NumberText(refrIndex));
     Picture1->Cls();
     DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+    DescribePlot();
 }
 
 void Form1::Picture1_Paint() { DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue); }

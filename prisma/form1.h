@@ -38,6 +38,9 @@ protected:
 
 private:
     void PlacePlotLabels();
+    // The plot told in words for screen readers: what it shows and its
+    // lowest point.
+    void DescribePlot();
 };
 
 } // namespace rb::prisma

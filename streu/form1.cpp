@@ -3,6 +3,8 @@
 #include "app.h"
 #include "controls.h"
 #include "fonts.h"
+#include "number_text.h"
+#include "rainbow_ray.h"
 #include "scatter_plot.h"
 #include "scatter_table.h"
 #include "units.h"
@@ -55,6 +57,11 @@ Form1::Form1()
     PlaceTwips(Label11, 0, 0, 4935, 375);
     FitText(Label11);
 
+    // The bar and its text box are named by the caption under the bar.
+    HScroll1->setAccessibleName(Label11->text());
+    Text1->setAccessibleName(Label11->text());
+    Picture1->setAccessibleName(tr("Diagramm"));
+
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
@@ -91,6 +98,19 @@ void Form1::LayOut()
           ChildHeight(Label11));
     Place(Text1, barLeft + barWidth, barTop, ChildWidth(Text1), ChildHeight(Text1));
     FreezeSize();
+    DescribePlot();
+}
+
+void Form1::DescribePlot()
+{
+    QString text = tr("Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen").arg(reflCount);
+    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
+    if (const auto b = RainbowImpact(reflCount, refrIndex)) {
+        const double direction = ScatterDirection(*b, reflCount, refrIndex, piValue);
+        text += tr("; Umkehrpunkt bei %1° für Stoßparameter %2")
+                    .arg(hundredths(direction), NumberText(std::round(*b * 1000) / 1000));
+    }
+    Picture1->setAccessibleDescription(text);
 }
 
 void Form1::PlacePlotLabels()
@@ -110,6 +130,7 @@ void Form1::HScroll1_Change()
     Picture1->Cls();
     DrawScatterGrid(*Picture1);
     DrawScatterCurve(*Picture1, reflCount, refrIndex, piValue);
+    DescribePlot();
 }
 
 void Form1::Picture1_Paint()

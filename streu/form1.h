@@ -36,6 +36,9 @@ protected:
 
 private:
     void PlacePlotLabels();
+    // The plot told in words for screen readers: the number of reflections
+    // and the curve's turning point, the rainbow angle.
+    void DescribePlot();
 };
 
 } // namespace rb::streu

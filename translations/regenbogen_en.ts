@@ -35,6 +35,22 @@
         <source>Brechzahl</source>
         <translation>Refractive index</translation>
     </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2</source>
+        <translation>Deviation angle against angle of incidence for A = %1°, n = %2</translation>
+    </message>
+    <message>
+        <source>; Minimum %1° bei %2°</source>
+        <translation>; minimum %1° at %2°</translation>
+    </message>
+    <message>
+        <source>; kein Strahl geht durch das Prisma</source>
+        <translation>; no ray passes through the prism</translation>
+    </message>
 </context>
 <context>
     <name>rb::streu::Form1</name>
@@ -82,6 +98,18 @@
         <source>Anzahl der Reflexionen im Tropfen</source>
         <translation>Number of reflections in the drop</translation>
     </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen</source>
+        <translation>Direction of the scattered light against impact parameter for k = %1 reflections</translation>
+    </message>
+    <message>
+        <source>; Umkehrpunkt bei %1° für Stoßparameter %2</source>
+        <translation>; turning point at %1° for impact parameter %2</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::Form3</name>
@@ -120,6 +148,14 @@
     <message>
         <source>Die Simulation beruht auf der Kombination der Hugenschen und der Fresnelschen Vorstellung zur Lichtausbreitung. Ebene Wellen (Start in (A)), die durch die Überlagerung elementarer Kreiswellen entstanden sind, treffen auf den Tropfen, werden gebrochen, an der Rückseite reflektiert, wieder gebrochen und gelangen zum Beobachter (B). Der Weg (Strahl) jeder einzelnen Elementarwelle (Huygens) erlaubt die Berechnung der jeweiligen Phase in (B). Aus Phase und Richtung werden (Fresnel) die einzelnen Elementarwellen zur in (B) eintreffenden Welle zusammengesetzt. Dabei wird entscheidend der Zeigerformalismus eingesetzt.</source>
         <translation>The simulation combines Huygens' and Fresnel's ideas of how light travels. Plane waves (starting at (A)), formed by the superposition of elementary circular waves, strike the drop, are refracted, reflected at its back, refracted again and reach the observer (B). The path (ray) of each elementary wave (Huygens) gives its phase at (B). From phase and direction (Fresnel), the elementary waves are combined into the wave arriving at (B). The phasor formalism is the key to this.</translation>
+    </message>
+    <message>
+        <source>Parallele Strahlen treffen einen Tropfen, werden gebrochen, an der Rückseite gespiegelt, wieder gebrochen und verlassen ihn als Fächer</source>
+        <translation>Parallel rays strike a drop, are refracted, reflected at its back, refracted again and leave it as a fan</translation>
+    </message>
+    <message>
+        <source>Ebene Wellen starten in A, treffen den Tropfen, und die Elementarwellen laufen nach Brechung und Spiegelung zum Beobachter B</source>
+        <translation>Plane waves start at A and strike the drop; after refraction and reflection the elementary waves travel to the observer B</translation>
     </message>
 </context>
 <context>
@@ -219,6 +255,82 @@
     <message>
         <source>39°</source>
         <translation>39°</translation>
+    </message>
+    <message>
+        <source>Bild I</source>
+        <translation>Figure I</translation>
+    </message>
+    <message>
+        <source>Bild II</source>
+        <translation>Figure II</translation>
+    </message>
+    <message>
+        <source>Bild III</source>
+        <translation>Figure III</translation>
+    </message>
+    <message>
+        <source>Winkelskala</source>
+        <translation>Angle scale</translation>
+    </message>
+    <message>
+        <source>Beobachtungswinkel von 44° links bis 39° rechts</source>
+        <translation>Observation angle from 44° on the left to 39° on the right</translation>
+    </message>
+    <message>
+        <source>Amplitude gegen Beobachtungswinkel: keine Balken</source>
+        <translation>Amplitude against observation angle: no bars</translation>
+    </message>
+    <message>
+        <source>Amplitude gegen Beobachtungswinkel: %1 Balken</source>
+        <translation>Amplitude against observation angle: %1 bars</translation>
+    </message>
+    <message>
+        <source>; höchster Balken bei %1° (Amplitude %2)</source>
+        <translation>; tallest bar at %1° (amplitude %2)</translation>
+    </message>
+    <message>
+        <source>%1° (Amplitude %2)</source>
+        <translation>%1° (amplitude %2)</translation>
+    </message>
+    <message>
+        <source>; innere Bögen bei %1</source>
+        <translation>; inner bows at %1</translation>
+    </message>
+    <message>
+        <source>Zeigerkette: leer</source>
+        <translation>Phasor chain: empty</translation>
+    </message>
+    <message>
+        <source>Tropfen und Strahlen: leer</source>
+        <translation>Drop and rays: empty</translation>
+    </message>
+    <message>
+        <source>Zeigerkette für %1°, auf ein Viertel verkleinert; Summenzeiger der Länge %2</source>
+        <translation>Phasor chain for %1°, reduced to a quarter; resultant of length %2</translation>
+    </message>
+    <message>
+        <source>Tropfen mit %1 Strahlen zum Beobachter unter %2°</source>
+        <translation>Drop with %1 rays to the observer at %2°</translation>
+    </message>
+    <message>
+        <source>Zeigerkette für den gewählten Punkt; Summenzeiger (rot) der Länge %1</source>
+        <translation>Phasor chain for the chosen point; resultant (red) of length %1</translation>
+    </message>
+    <message>
+        <source>Tropfen mit %1 Strahlen zum Punkt (%2; %3)</source>
+        <translation>Drop with %1 rays to the point (%2; %3)</translation>
+    </message>
+    <message>
+        <source>Zeigerkette: nur der Ursprung markiert; Summenzeiger der Länge %1</source>
+        <translation>Phasor chain: only the origin marked; resultant of length %1</translation>
+    </message>
+    <message>
+        <source>Tropfen und Strahlen: unverändert</source>
+        <translation>Drop and rays: unchanged</translation>
+    </message>
+    <message>
+        <source>; dazu %1 einzelne Strahlen</source>
+        <translation>; and %1 single rays</translation>
     </message>
 </context>
 <context>
@@ -342,6 +454,46 @@
     <message>
         <source>Strahlen: per Hand : Maus vor Tropfen positionieren und li. Klick, mehrere Strahlen : bei gedr. li. Maustaste nach oben und unten verschieben.   Automatisch :  Klick auf kont. Wechsel des Stoßparamters</source>
         <translation>Rays by hand: put the mouse in front of the drop and left-click. Several rays: hold the left mouse button down and move up and down.   Automatic: click a continuous change of the impact parameter</translation>
+    </message>
+    <message>
+        <source>Winkelstreifen</source>
+        <translation>Angle strip</translation>
+    </message>
+    <message>
+        <source>Gradskala</source>
+        <translation>Degree scale</translation>
+    </message>
+    <message>
+        <source>Tropfen und Strahlen</source>
+        <translation>Drop and rays</translation>
+    </message>
+    <message>
+        <source>Streuwinkel von 30° unten bis 60° oben</source>
+        <translation>Scattering angle from 30° at the bottom to 60° at the top</translation>
+    </message>
+    <message>
+        <source>Tropfen, innere Reflexionen: %1; </source>
+        <translation>Drop, internal reflections: %1; </translation>
+    </message>
+    <message>
+        <source>keine Strahlen</source>
+        <translation>no rays</translation>
+    </message>
+    <message>
+        <source>%1 Strahlen, zuletzt bei Stoßparameter %2 mit Streuwinkel %3°</source>
+        <translation>%1 rays, the last at impact parameter %2 with scattering angle %3°</translation>
+    </message>
+    <message>
+        <source>%1 Strahlen, zuletzt mit Streuwinkel %2°</source>
+        <translation>%1 rays, the last with scattering angle %2°</translation>
+    </message>
+    <message>
+        <source>Streuwinkel 30° bis 60°: keine Marken</source>
+        <translation>Scattering angle 30° to 60°: no marks</translation>
+    </message>
+    <message>
+        <source>Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°</source>
+        <translation>Scattering angle 30° to 60°: %1 marks from %2° to %3°</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,7 @@ form2::form2()
     BuildPictures();
     ConnectHandlers();
     new WindowSaver(this, QStringLiteral("strahlenmodell"), [this] { return StripMarksCsv(model.stripMarks); });
+    NameControls();
 }
 
 void form2::BuildFrames()
@@ -271,6 +272,9 @@ void form2::DrawFresh()
     Picture1->Cls();
     model.stripMarks.clear();
     model.DrawAngleTicks(*Picture1);
+    sceneTally_ = {};
+    stripTally_ = {};
+    DescribePictures();
 }
 
 void form2::PlaceFrames()
@@ -354,6 +358,8 @@ void form2::ClearScene()
 {
     Picture3->Cls();
     model.DrawDropOutline(*Picture3);
+    sceneTally_ = {};
+    DescribePictures();
 }
 
 void form2::Command2_Click()
@@ -368,6 +374,8 @@ void form2::Command3_Click()
     Picture1->Cls();
     model.stripMarks.clear();
     model.DrawAngleTicks(*Picture1);
+    stripTally_ = {};
+    DescribePictures();
 }
 
 // --- options ------------------------------------------------------------------
@@ -428,12 +436,16 @@ void form2::Option11_Click()
 void form2::Picture3_MouseDown(int, int, double, double y)
 {
     Label6->setVisible(false);
-    model.PlaceRayByPress(*Picture3, *Picture1, static_cast<float>(y));
+    if (model.PlaceRayByPress(*Picture3, *Picture1, static_cast<float>(y))) NoteRay(true, y);
+    DescribePictures();
 }
 
 void form2::Picture3_MouseMove(int button, int, double, double y)
 {
-    if (button == kLeftButton) model.PlaceRay(*Picture3, *Picture1, static_cast<float>(y));
+    if (button == kLeftButton && model.PlaceRay(*Picture3, *Picture1, static_cast<float>(y))) {
+        NoteRay(true, y);
+        DescribePictures();
+    }
 }
 
 // The outline dots the rays painted over come back.
@@ -459,11 +471,17 @@ void form2::SweepImpactParameter(SweepMode mode)
     if (sweeping_) return;
     sweeping_ = true;
     InputHold hold;
-    if (mode == SweepMode::Fast) Label6->setVisible(false);
+    if (mode == SweepMode::Fast) {
+        Label6->setVisible(false);
+        sceneTally_ = {};
+    }
     stepClock_.start();
-    std::function<void()> afterRay;
-    if (mode == SweepMode::Slow) afterRay = [this] { PaceSlowSweep(); };
+    const auto afterRay = [this, mode] {
+        NoteRay(false, 0);
+        if (mode == SweepMode::Slow) PaceSlowSweep();
+    };
     model.SweepImpactParameter(*Picture3, *Picture1, mode, [this] { return Rnd(); }, afterRay);
+    DescribePictures();
     sweeping_ = false;
     hold.Release();
 }

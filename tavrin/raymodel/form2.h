@@ -77,6 +77,21 @@ private:
     // The scene with only the outline and the help text, the strip with only
     // its ticks: the window as it opens.
     void DrawFresh();
+    // What the scene and the strip show, told in words for screen readers.
+    struct SceneTally {
+        int rays = 0;
+        bool lastByHand = false;
+        double lastImpact = 0, lastAngle = 0;
+    };
+    struct StripTally {
+        int marks = 0;
+        double low = 0, high = 0;
+        void Add(double angle);
+    };
+    void NameControls();
+    void NoteRay(bool byHand, double impact);
+    void DescribePictures();
+
     void BuildFrames();
     void BuildPictures();
     void ConnectHandlers();
@@ -93,6 +108,8 @@ private:
     void PaceSlowSweep();
     double Rnd();
 
+    SceneTally sceneTally_;
+    StripTally stripTally_;
     bool sweeping_ = false;
     QElapsedTimer stepClock_;
     std::mt19937_64 rnd_; // never seeded: every run draws the same numbers

@@ -113,6 +113,16 @@ Form3::Form3()
 
     PlaceControls(1.0);
 
+    // The illustrations told in words for screen readers.
+    Picture2->setAccessibleName(Label2->text());
+    Picture2->setAccessibleDescription(
+        tr("Parallele Strahlen treffen einen Tropfen, werden gebrochen, an der Rückseite gespiegelt, "
+           "wieder gebrochen und verlassen ihn als Fächer"));
+    Picture1->setAccessibleName(Label3->text());
+    Picture1->setAccessibleDescription(
+        tr("Ebene Wellen starten in A, treffen den Tropfen, und die Elementarwellen laufen nach "
+           "Brechung und Spiegelung zum Beobachter B"));
+
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);

@@ -127,6 +127,7 @@ Form5::Form5()
     connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
     new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars, theory); });
+    NameControls();
 }
 
 Form5::~Form5() = default;
@@ -242,12 +243,20 @@ WaveRunHooks Form5::RunHooks()
     return {[] { return DoEvents(); }, [this](double degrees) { ShowAngle(degrees); },
             [this](bool visible) { ShowReadout(visible); }, [](int ms) { return WaitEvents(ms); },
             [this](WaveColour c, double degrees, double x) { ShowDescartes(c, degrees, x); },
-            [this](double x, double amplitude) { RememberBar(x, amplitude); },
-            [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); }};
+            [this](double x, double amplitude) {
+                RememberBar(x, amplitude);
+                shown_.bars.push_back({x, amplitude});
+            },
+            [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); },
+            [this](double c, double s) {
+                shown_.c = c;
+                shown_.s = s;
+            }};
 }
 
 void Form5::ShowAngle(double degrees)
 {
+    shown_.angle = degrees;
     Text2->setText(NumberText(degrees) + QStringLiteral("°"));
     // The text layout may leave the vector unit in its slow state; the next
     // ray's maths should not pay for it.
@@ -302,6 +311,7 @@ void Form5::LayOut()
     PlacePictureLabels();
     MoveDegreeLabels();
     FreezeSize();
+    DescribePictures();
 }
 
 void Form5::PlaceColumn()
@@ -402,11 +412,20 @@ void Form5::Command1_Click()
     Picture3->Cls();
     for (QLabel *l : {Label13, Label14, Label15}) l->hide();
     model.stopRequest = true;
+    shown_ = {};
+    DescribePictures();
 }
 
 void Form5::Command2_Click()
 {
+    shown_.lastSweepFrom = shown_.bars.size();
+    const bool figures = model.drawFigures;
     RunCounted([this] { runs_->AutomaticSweep(); });
+    if (figures) {
+        shown_.figures = Figures::Sweep;
+        shown_.singleRays = 0;
+    }
+    DescribePictures();
 }
 
 void Form5::Command3_Click()
@@ -418,10 +437,22 @@ void Form5::Command3_Click()
 
 void Form5::Picture4_MouseDown(int, int, double x, double y)
 {
+    const bool figures = model.drawFigures;
     RunCounted([this, x, y] { runs_->ObservationPointByHand(x, y); });
+    shown_.figures = figures ? Figures::ByHand : Figures::OriginOnly;
+    shown_.pointX = x;
+    shown_.pointY = y;
+    if (figures) shown_.singleRays = 0;
+    DescribePictures();
 }
 
-void Form5::Form_MouseDown(int button, int, double x, double y) { runs_->SingleRay(x, y, button); }
+void Form5::Form_MouseDown(int button, int, double x, double y)
+{
+    if (runs_->SingleRay(x, y, button) && model.drawFigures) {
+        ++shown_.singleRays;
+        DescribePictures();
+    }
+}
 
 void Form5::Option3D1_Click() { model.SelectColour(WaveColour::Red); }
 void Form5::Option3D2_Click() { model.SelectColour(WaveColour::Green); }

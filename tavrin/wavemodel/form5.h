@@ -14,6 +14,7 @@
 #include "wave_table.h"
 
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -89,6 +90,24 @@ protected:
     void LayOut() override;
 
 private:
+    // What the pictures show, told in words for screen readers.
+    struct Bar {
+        double x, amplitude;
+    };
+    enum class Figures { Empty, Sweep, ByHand, OriginOnly };
+    struct PictureState {
+        std::vector<Bar> bars;         // Bild III since it was cleared
+        std::size_t lastSweepFrom = 0; // the latest sweep's first bar
+        Figures figures = Figures::Empty;
+        double angle = 0;              // the sweep's latest observation angle
+        double pointX = 0, pointY = 0; // the point chosen by hand
+        double c = 0, s = 0;           // the latest phasor sum
+        int singleRays = 0;            // single rays drawn into Bild II
+    };
+    void NameControls();
+    void DescribePictures();
+    QString DescribeBars() const;
+
     void MakeColumn();
     void MakePictures();
     void PlaceColumn();
@@ -104,6 +123,7 @@ private:
     void ShowDescartes(WaveColour colour, double degrees, double x);
     template <typename Run> void RunCounted(Run run);
 
+    PictureState shown_;
     std::unique_ptr<WaveRuns> runs_;
     int runsActive_ = 0;
 };

@@ -99,6 +99,7 @@ RunEnd WaveRuns::AutomaticSweep()
         }
         // An interrupted position would give a wrong bar: draw none.
         if (m_.stopRequest) return RunEnd::Stopped;
+        if (hooks_.ChainSummed) hooks_.ChainSummed(c, s);
         DrawBar(std::sqrt(c * c + s * s));
         if (!Yield()) return RunEnd::ProgramEnding;
     }
@@ -145,6 +146,7 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
     }
     // Also after a stop: the resultant of the rays summed so far.
     if (m_.drawFigures) DrawResultant(c, s);
+    if (hooks_.ChainSummed) hooks_.ChainSummed(c, s);
     if (!Yield()) return RunEnd::ProgramEnding;
     m_.stopRequest = false;
     return stopped ? RunEnd::Stopped : RunEnd::Completed;

@@ -75,6 +75,8 @@ struct WaveRunHooks {
     // Airy's curve was drawn for this bow, its main maximum as high as a bar
     // of this amplitude.
     std::function<void(const AiryBow &, double peakAmplitude)> TheoryDrawn;
+    // The phasor sum (C, S) of a position or of the by-hand point.
+    std::function<void(double c, double s)> ChainSummed;
 };
 
 enum class RunEnd {

@@ -40,6 +40,7 @@ protected:
                    {},
                    [this](WaveColour, double degrees, double x) { descartes.push_back({degrees, x}); },
                    {},
+                   {},
                    {}}};
 
     std::vector<DrawOp> Bars() const { return picture1.OfKind(DrawOp::Segment); }

@@ -1,0 +1,68 @@
+// The ray-model window for screen readers: names for the controls that have
+// no caption of their own, and the scene and the strip told in words, with
+// the numbers they show, after every ray and every sweep.
+#include "form2.h"
+
+#include "number_text.h"
+
+#include <QLabel>
+#include <cmath>
+
+namespace rb::tavrin {
+
+namespace {
+// The strip shows the angles between its bottom and top edges.
+constexpr double kStripLowest = (kStripZeroY - 1000) / kStripScale;
+constexpr double kStripHighest = kStripZeroY / kStripScale;
+
+QString Hundredths(double v) { return NumberText(std::round(v * 100) / 100); }
+} // namespace
+
+void form2::StripTally::Add(double angle)
+{
+    if (!(angle >= kStripLowest && angle <= kStripHighest)) return;
+    low = marks == 0 ? angle : std::min(low, angle);
+    high = marks == 0 ? angle : std::max(high, angle);
+    ++marks;
+}
+
+void form2::NameControls()
+{
+    Picture1->setAccessibleName(tr("Winkelstreifen"));
+    Picture2->setAccessibleName(tr("Gradskala"));
+    Picture3->setAccessibleName(tr("Tropfen und Strahlen"));
+    Picture2->setAccessibleDescription(tr("Streuwinkel von 30° unten bis 60° oben"));
+}
+
+void form2::NoteRay(bool byHand, double impact)
+{
+    ++sceneTally_.rays;
+    sceneTally_.lastByHand = byHand;
+    sceneTally_.lastImpact = impact;
+    sceneTally_.lastAngle = model.scatterAngle;
+    stripTally_.Add(model.scatterAngle);
+}
+
+void form2::DescribePictures()
+{
+    const SceneTally &s = sceneTally_;
+    QString scene = tr("Tropfen, innere Reflexionen: %1; ").arg(model.reflCount);
+    if (s.rays == 0)
+        scene += tr("keine Strahlen");
+    else if (s.lastByHand)
+        scene += tr("%1 Strahlen, zuletzt bei Stoßparameter %2 mit Streuwinkel %3°")
+                     .arg(s.rays)
+                     .arg(NumberText(std::round(s.lastImpact)), Hundredths(s.lastAngle));
+    else
+        scene += tr("%1 Strahlen, zuletzt mit Streuwinkel %2°").arg(s.rays).arg(Hundredths(s.lastAngle));
+    Picture3->setAccessibleDescription(scene);
+
+    const StripTally &t = stripTally_;
+    Picture1->setAccessibleDescription(
+        t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
+                     : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
+                           .arg(t.marks)
+                           .arg(Hundredths(t.low), Hundredths(t.high)));
+}
+
+} // namespace rb::tavrin

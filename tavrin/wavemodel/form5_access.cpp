@@ -1,0 +1,102 @@
+// The wave-model window for screen readers: names for the controls that
+// have no caption of their own, and the four pictures told in words, with
+// the numbers they show, after every run.
+#include "form5.h"
+
+#include "number_text.h"
+#include "wave_fan.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+namespace rb::tavrin {
+
+namespace {
+// The inner bows named in the description, at most.
+constexpr int kInnerBowsTold = 3;
+// The observer's distance and the offset of the angle scale's marks
+// (x = −2000 − 200000·tan θ).
+constexpr double kScaleDistance = 200000, kScaleOffset = 2000;
+
+// The angle at which the scale under Bild III reads an x of Bild III.
+double ScaleAngle(double x, double piValue)
+{
+    return std::atan(-(x + kScaleOffset) / kScaleDistance) * 180 / piValue;
+}
+
+QString Hundredths(double v) { return NumberText(std::round(v * 100) / 100); }
+QString Whole(double v) { return NumberText(std::round(v)); }
+} // namespace
+
+void Form5::NameControls()
+{
+    const QString diameter = Label5->text() + QLatin1Char(' ') + Label6->text();
+    VScroll1->setAccessibleName(diameter);
+    text1->setAccessibleName(diameter);
+    Text2->setAccessibleName(Label12->text());
+    Picture3->setAccessibleName(tr("Bild I"));
+    Picture4->setAccessibleName(tr("Bild II"));
+    Picture1->setAccessibleName(tr("Bild III"));
+    Picture2->setAccessibleName(tr("Winkelskala"));
+    Picture2->setAccessibleDescription(tr("Beobachtungswinkel von 44° links bis 39° rechts"));
+}
+
+// The tallest bar of the latest sweep and the maxima beside it at smaller
+// angles, the inner bows, as the angle scale reads them.
+QString Form5::DescribeBars() const
+{
+    const std::vector<Bar> &all = shown_.bars;
+    if (all.empty()) return tr("Amplitude gegen Beobachtungswinkel: keine Balken");
+    QString text = tr("Amplitude gegen Beobachtungswinkel: %1 Balken").arg(all.size());
+    const std::size_t from = std::min(shown_.lastSweepFrom, all.size() - 1);
+    const auto first = all.begin() + std::ptrdiff_t(from);
+    const auto tallest = std::max_element(first, all.end(), [](const Bar &a, const Bar &b) {
+        return a.amplitude < b.amplitude;
+    });
+    text += tr("; höchster Balken bei %1° (Amplitude %2)")
+                .arg(Hundredths(ScaleAngle(tallest->x, model.piValue)), Whole(tallest->amplitude));
+    QStringList bows;
+    for (auto i = tallest + 1; i + 1 < all.end() && bows.size() < kInnerBowsTold; ++i)
+        if (i->amplitude > (i - 1)->amplitude && i->amplitude >= (i + 1)->amplitude)
+            bows << tr("%1° (Amplitude %2)").arg(Hundredths(ScaleAngle(i->x, model.piValue)), Whole(i->amplitude));
+    if (!bows.isEmpty()) text += tr("; innere Bögen bei %1").arg(bows.join(QStringLiteral(", ")));
+    return text;
+}
+
+void Form5::DescribePictures()
+{
+    Picture1->setAccessibleDescription(DescribeBars());
+
+    const PictureState &p = shown_;
+    const QString sum = Hundredths(std::hypot(p.c, p.s));
+    QString chain, rays;
+    switch (p.figures) {
+    case Figures::Empty:
+        chain = tr("Zeigerkette: leer");
+        rays = tr("Tropfen und Strahlen: leer");
+        break;
+    case Figures::Sweep:
+        chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert; Summenzeiger der Länge %2")
+                    .arg(Hundredths(p.angle), sum);
+        rays = tr("Tropfen mit %1 Strahlen zum Beobachter unter %2°").arg(kFanRays).arg(Hundredths(p.angle));
+        break;
+    case Figures::ByHand:
+        chain = tr("Zeigerkette für den gewählten Punkt; Summenzeiger (rot) der Länge %1").arg(sum);
+        rays = tr("Tropfen mit %1 Strahlen zum Punkt (%2; %3)")
+                   .arg(kFanRays)
+                   .arg(Whole(p.pointX), Whole(p.pointY));
+        break;
+    case Figures::OriginOnly:
+        chain = tr("Zeigerkette: nur der Ursprung markiert; Summenzeiger der Länge %1").arg(sum);
+        rays = tr("Tropfen und Strahlen: unverändert");
+        break;
+    }
+    if (p.singleRays > 0) rays += tr("; dazu %1 einzelne Strahlen").arg(p.singleRays);
+    Picture3->setAccessibleDescription(chain);
+    Picture4->setAccessibleDescription(rays);
+}
+
+} // namespace rb::tavrin
