@@ -36,13 +36,13 @@ std::optional<Language> ParseLanguage(const QString &code)
 void AddLanguageOption(CommandLine &commandLine, std::optional<Language> &chosen)
 {
     commandLine.AddOption(QStringLiteral("lang"), QStringLiteral("de|en"),
-                          QCoreApplication::translate("rb::CommandLine",
+                          QCoreApplication::translate("CommandLine",
                                                       "Sprache der Fenster: de (Deutsch) oder en (Englisch); "
                                                       "ohne diese Option folgt sie dem Gebietsschema"),
                           [&chosen](const QString &value) {
                               chosen = ParseLanguage(value);
                               return chosen ? QString()
-                                            : QCoreApplication::translate("rb::CommandLine",
+                                            : QCoreApplication::translate("CommandLine",
                                                                           "erwartet de oder en");
                           });
 }

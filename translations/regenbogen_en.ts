@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>App</name>
+    <message>
+        <source>keine Anzeige gefunden (DISPLAY ist nicht gesetzt)</source>
+        <translation>no display found (DISPLAY is not set)</translation>
+    </message>
+    <message>
+        <source>keine Verbindung zur Anzeige „%1“</source>
+        <translation>cannot connect to display "%1"</translation>
+    </message>
+    <message>
+        <source>auf einem virtuellen Bildschirm starten mit: %1</source>
+        <translation>to start on a virtual screen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>zeigt diese Hilfe</source>
+        <translation>shows this help</translation>
+    </message>
+    <message>
+        <source>zeigt Programmname und Version</source>
+        <translation>shows the program name and version</translation>
+    </message>
+    <message>
+        <source>„%1 --help“ zeigt die Optionen</source>
+        <translation>"%1 --help" lists the options</translation>
+    </message>
+    <message>
+        <source>unbekannte Option „%1“; %2</source>
+        <translation>unknown option "%1"; %2</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument „%1“; %2</source>
+        <translation>unexpected argument "%1"; %2</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>%1 verlangt einen Wert</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1 [OPTION]...</source>
+        <translation>Usage: %1 [OPTION]...</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Ohne Optionen öffnet das Programm sein Fenster.</source>
+        <translation>Without options the program opens its window.</translation>
+    </message>
+    <message>
+        <source>Sprache der Fenster: de (Deutsch) oder en (Englisch); ohne diese Option folgt sie dem Gebietsschema</source>
+        <translation>language of the windows: de (German) or en (English); without this option it follows the locale</translation>
+    </message>
+    <message>
+        <source>erwartet de oder en</source>
+        <translation>expected de or en</translation>
+    </message>
+</context>
+<context>
+    <name>prisma</name>
+    <message>
+        <source>Zeigt die Ablenkung eines Strahls durch ein Prisma gegen den Einfallswinkel; der tiefste Punkt der Kurve ist das Minimum der Ablenkung.</source>
+        <translation>Shows the deviation of a ray by a prism against the angle of incidence; the lowest point of the curve is the minimum deviation.</translation>
+    </message>
+</context>
+<context>
     <name>rb::prisma::Form1</name>
     <message>
         <source>0°</source>
@@ -494,6 +567,20 @@
     <message>
         <source>Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°</source>
         <translation>Scattering angle 30° to 60°: %1 marks from %2° to %3°</translation>
+    </message>
+</context>
+<context>
+    <name>streu</name>
+    <message>
+        <source>Zeigt die Richtung des vom Tropfen gestreuten Lichts als Funktion des Stoßparameters, für 1 bis 15 Reflexionen im Tropfen.</source>
+        <translation>Shows the direction of the light scattered by a drop as a function of the impact parameter, for 1 to 15 reflections in the drop.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin</name>
+    <message>
+        <source>Modelle zur Regenbogendeutung: das Strahlenmodell und das Wellenmodell, geöffnet aus einem Startfenster.</source>
+        <translation>Models explaining the rainbow: the ray model and the wave model, opened from a start window.</translation>
     </message>
 </context>
 </TS>
