@@ -48,6 +48,15 @@ public:
     double ChildWidth(const QWidget *child) const;
     double ChildHeight(const QWidget *child) const;
 
+    // The keyboard. A picture that takes focus shows a frame while it has it
+    // and reports keys (KeyDown) instead of passing them on. Its marker, the
+    // place the keys move, is drawn over the picture while it has focus and
+    // never into the image: the drawing is what the runs made, nothing more.
+    enum class Marker { None, Height, Point };
+    void TakeKeyboardFocus();
+    // In user coordinates; a height marker uses only y.
+    void SetMarker(Marker kind, double x, double y);
+
     // The retained image (device pixels, with its pixel ratio set).
     const QImage &Image();
     // Brings the screen up to date now instead of at the next frame.
@@ -61,6 +70,7 @@ signals:
     void MouseMove(int button, int shift, double x, double y);
     void MouseUp(int button, int shift, double x, double y);
     void Click();
+    void KeyDown(int key, int shift);
 
 protected:
     void DoClear(Color back) override;
@@ -77,6 +87,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void EnsureImage();
@@ -92,6 +105,7 @@ private:
     void Record(const DrawOp &op);
     double Logical(double device) const;
     void FillDeviceRect(int x0, int y0, int x1, int y1, Color c);
+    void PaintFocus(QPainter &p) const;
 
     QImage image_;
     DrawLog log_;
@@ -105,6 +119,8 @@ private:
     bool paintQueued_ = false;
     bool shownOnce_ = false;
     bool pressed_ = false;
+    Marker marker_ = Marker::None;
+    double markerX_ = 0, markerY_ = 0;
 };
 
 } // namespace rb

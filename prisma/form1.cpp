@@ -68,6 +68,10 @@ Form1::Form1()
     for (QWidget *w : {static_cast<QWidget *>(HScroll2), static_cast<QWidget *>(Text2)})
         w->setAccessibleName(Label8->text());
     Picture1->setAccessibleName(tr("Diagramm"));
+    // Tab in reading order: each bar, then the value beside it.
+    setTabOrder(HScroll1, Text1);
+    setTabOrder(Text1, HScroll2);
+    setTabOrder(HScroll2, Text2);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);

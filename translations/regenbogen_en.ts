@@ -405,6 +405,10 @@
         <source>; dazu %1 einzelne Strahlen</source>
         <translation>; and %1 single rays</translation>
     </message>
+    <message>
+        <source>Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in kleinen Schritten; Eingabe rechnet für diesen Punkt.</source>
+        <translation>Keyboard: the arrow keys move the marked point, with Shift in small steps; Enter computes for this point.</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
@@ -567,6 +571,10 @@
     <message>
         <source>Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°</source>
         <translation>Scattering angle 30° to 60°: %1 marks from %2° to %3°</translation>
+    </message>
+    <message>
+        <source>Tastatur: Pfeil auf/ab verschiebt die markierte Höhe, Bild auf/ab in großen Schritten; Eingabe zeichnet dort einen Strahl; mit Umschalt zeichnet jeder Schritt einen Strahl.</source>
+        <translation>Keyboard: Up/Down move the marked height, Page Up/Page Down in large steps; Enter draws a ray there; with Shift every step draws a ray.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,7 @@ void form2::ConnectHandlers()
     connect(Picture3, &Picture::MouseMove, this, &form2::Picture3_MouseMove);
     connect(Picture3, &Picture::MouseUp, this, &form2::Picture3_MouseUp);
     connect(Picture3, &Picture::Paint, this, &form2::Picture3_Paint);
+    connect(Picture3, &Picture::KeyDown, this, &form2::Picture3_KeyDown);
 }
 
 // --- layout -----------------------------------------------------------------
@@ -452,6 +453,36 @@ void form2::Picture3_MouseMove(int button, int, double, double y)
 void form2::Picture3_MouseUp(int, int, double, double) { model.DrawDropOutline(*Picture3); }
 
 void form2::Picture3_Paint() { model.DrawDropOutline(*Picture3); }
+
+// Up and down move the marked height by a hundredth of the scene's height
+// (10 units in "Details"), Page Up and Page Down by ten times that; Enter
+// (or Space) sends a ray there as a press would, and with Shift every step
+// sends one, so a fan builds up as under a dragged mouse.
+void form2::Picture3_KeyDown(int key, int shift)
+{
+    const double step = Picture3->ScaleHeight() / 300;
+    double move = 0;
+    switch (key) {
+    case Qt::Key_Up: move = -step; break;
+    case Qt::Key_Down: move = step; break;
+    case Qt::Key_PageUp: move = -10 * step; break;
+    case Qt::Key_PageDown: move = 10 * step; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Picture3_MouseDown(kLeftButton, shift, 0, keyHeight_);
+        Picture3_MouseUp(kLeftButton, shift, 0, keyHeight_);
+        return;
+    default: return;
+    }
+    const double top = Picture3->ScaleTop(), bottom = top + Picture3->ScaleHeight();
+    keyHeight_ = std::clamp(keyHeight_ + move, std::min(top, bottom), std::max(top, bottom));
+    Picture3->SetMarker(Picture::Marker::Height, 0, keyHeight_);
+    if (shift & kShift) {
+        Picture3_MouseDown(kLeftButton, shift, 0, keyHeight_);
+        Picture3_MouseUp(kLeftButton, shift, 0, keyHeight_);
+    }
+}
 
 // --- the sweep ------------------------------------------------------------------
 

@@ -46,6 +46,10 @@ public:
     void Picture3_MouseMove(int button, int shift, double x, double y);
     void Picture3_MouseUp(int button, int shift, double x, double y);
     void Picture3_Paint();
+    // Rays by keyboard in the scene: the arrows move a marked height, Enter
+    // traces the ray there.
+    void Picture3_KeyDown(int key, int shift);
+    double KeyHeight() const { return keyHeight_; }
 
     // True while a sweep runs.
     bool Sweeping() const { return sweeping_; }
@@ -108,6 +112,10 @@ private:
     void PaceSlowSweep();
     double Rnd();
 
+    // The height the keys have marked, in scene units (y downwards): at the
+    // start in the upper half of the drop, where the rays of the primary bow
+    // enter, so the first Enter gives a mark on the strip.
+    double keyHeight_ = -600;
     SceneTally sceneTally_;
     StripTally stripTally_;
     bool sweeping_ = false;

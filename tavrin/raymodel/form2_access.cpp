@@ -1,6 +1,7 @@
-// The ray-model window for screen readers: names for the controls that have
-// no caption of their own, and the scene and the strip told in words, with
-// the numbers they show, after every ray and every sweep.
+// The ray-model window for screen readers and the keyboard: names for the
+// controls that have no caption of their own, the scene and the strip told
+// in words, with the numbers they show, after every ray and every sweep, and
+// the scene's keys.
 #include "form2.h"
 
 #include "number_text.h"
@@ -32,6 +33,11 @@ void form2::NameControls()
     Picture2->setAccessibleName(tr("Gradskala"));
     Picture3->setAccessibleName(tr("Tropfen und Strahlen"));
     Picture2->setAccessibleDescription(tr("Streuwinkel von 30° unten bis 60° oben"));
+    Picture3->TakeKeyboardFocus();
+    Picture3->SetMarker(Picture::Marker::Height, 0, keyHeight_);
+    Picture3->setToolTip(tr("Tastatur: Pfeil auf/ab verschiebt die markierte Höhe, Bild auf/ab in großen "
+                            "Schritten; Eingabe zeichnet dort einen Strahl; mit Umschalt zeichnet jeder "
+                            "Schritt einen Strahl."));
 }
 
 void form2::NoteRay(bool byHand, double impact)

@@ -120,6 +120,7 @@ Form5::Form5()
     connect(Check1, &QCheckBox::clicked, this, &Form5::Check1_Click);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form5::VScroll1_Change);
     connect(Picture4, &Picture::MouseDown, this, &Form5::Picture4_MouseDown);
+    connect(Picture4, &Picture::KeyDown, this, &Form5::Picture4_KeyDown);
     connect(this, &Picture::MouseDown, this, &Form5::Form_MouseDown);
     // The scale is drawn when the window is first shown, and again whenever
     // the scale's own picture had to rebuild its image.
@@ -444,6 +445,29 @@ void Form5::Picture4_MouseDown(int, int, double x, double y)
     shown_.pointY = y;
     if (figures) shown_.singleRays = 0;
     DescribePictures();
+}
+
+// The arrows move the marked point by a hundredth of Bild II's width, with
+// Shift by a tenth of that; Enter (or Space) runs the point as a click would.
+void Form5::Picture4_KeyDown(int key, int shift)
+{
+    const double step = std::fabs(Picture4->ScaleWidth()) / ((shift & kShift) ? 1000 : 100);
+    double dx = 0, dy = 0;
+    switch (key) {
+    case Qt::Key_Left: dx = -step; break;
+    case Qt::Key_Right: dx = step; break;
+    case Qt::Key_Up: dy = step; break; // y grows upwards in Bild II
+    case Qt::Key_Down: dy = -step; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: Picture4_MouseDown(kLeftButton, shift, keyX_, keyY_); return;
+    default: return;
+    }
+    const double left = Picture4->ScaleLeft(), right = left + Picture4->ScaleWidth();
+    const double top = Picture4->ScaleTop(), bottom = top + Picture4->ScaleHeight();
+    keyX_ = std::clamp(keyX_ + dx, std::min(left, right), std::max(left, right));
+    keyY_ = std::clamp(keyY_ + dy, std::min(top, bottom), std::max(top, bottom));
+    Picture4->SetMarker(Picture::Marker::Point, keyX_, keyY_);
 }
 
 void Form5::Form_MouseDown(int button, int, double x, double y)

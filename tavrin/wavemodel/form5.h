@@ -39,6 +39,11 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Picture4_MouseDown(int button, int shift, double x, double y);
+    // The observation point by keyboard in Bild II: the arrows move a marked
+    // point, Enter runs it.
+    void Picture4_KeyDown(int key, int shift);
+    double KeyX() const { return keyX_; }
+    double KeyY() const { return keyY_; }
     void Option3D1_Click();
     void Option3D2_Click();
     void Option3D3_Click();
@@ -123,6 +128,9 @@ private:
     void ShowDescartes(WaveColour colour, double degrees, double x);
     template <typename Run> void RunCounted(Run run);
 
+    // The point the keys have marked in Bild II: at the start below and left
+    // of the drop, about where the bow's light goes.
+    double keyX_ = -11000, keyY_ = -10000;
     PictureState shown_;
     std::unique_ptr<WaveRuns> runs_;
     int runsActive_ = 0;

@@ -1,6 +1,6 @@
-// The wave-model window for screen readers: names for the controls that
-// have no caption of their own, and the four pictures told in words, with
-// the numbers they show, after every run.
+// The wave-model window for screen readers and the keyboard: names for the
+// controls that have no caption of their own, the four pictures told in
+// words, with the numbers they show, after every run, and Bild II's keys.
 #include "form5.h"
 
 #include "number_text.h"
@@ -42,6 +42,10 @@ void Form5::NameControls()
     Picture1->setAccessibleName(tr("Bild III"));
     Picture2->setAccessibleName(tr("Winkelskala"));
     Picture2->setAccessibleDescription(tr("Beobachtungswinkel von 44° links bis 39° rechts"));
+    Picture4->TakeKeyboardFocus();
+    Picture4->SetMarker(Picture::Marker::Point, keyX_, keyY_);
+    Picture4->setToolTip(tr("Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in "
+                            "kleinen Schritten; Eingabe rechnet für diesen Punkt."));
 }
 
 // The tallest bar of the latest sweep and the maxima beside it at smaller

@@ -61,6 +61,15 @@ void TavrinRayScenes(const Shoot &shoot)
     f.Command7_Click();
     Fan(f, 200, 780, 80);
     shoot(&f, QStringLiteral("tavrin-ray-glass"));
+
+    // By keyboard: the scene has the focus, its marked height two steps up
+    // from a ray sent with Enter.
+    f.Option13->setChecked(true);
+    f.Command2_Click();
+    f.Picture3->setFocus(Qt::TabFocusReason);
+    f.Picture3_KeyDown(Qt::Key_Return, 0);
+    for (int i = 0; i < 10; ++i) f.Picture3_KeyDown(Qt::Key_Up, 0);
+    shoot(&f, QStringLiteral("tavrin-ray-keys"));
     windows.Reset();
 }
 

@@ -111,6 +111,13 @@ void TavrinWaveScenes(const Shoot &shoot)
     form.Option3D1->click();
     form.Picture4_MouseDown(kLeftButton, 0, -14000, -13000);
     shoot(&form, QStringLiteral("tavrin-wave-whole-by-hand"));
+
+    // By keyboard: Bild II has the focus and its marked point, run by Enter.
+    form.Command1->click();
+    form.Picture4->setFocus(Qt::TabFocusReason);
+    form.Picture4_KeyDown(Qt::Key_Return, 0);
+    form.Picture4_KeyDown(Qt::Key_Left, 0);
+    shoot(&form, QStringLiteral("tavrin-wave-keys"));
     windows.Reset();
 }
 
