@@ -10,13 +10,12 @@
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
+#include "text_fit.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QGroupBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -24,6 +23,7 @@
 #include <memory>
 
 using namespace rb;
+using rb::testing::TextOf;
 
 namespace {
 
@@ -33,30 +33,22 @@ QString Description(QWidget *w)
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
 }
 
-QString Caption(const QWidget *w)
-{
-    if (auto *b = qobject_cast<const QAbstractButton *>(w)) return b->text();
-    if (auto *g = qobject_cast<const QGroupBox *>(w)) return g->title();
-    if (auto *l = qobject_cast<const QLabel *>(w)) return l->text();
-    return {};
-}
-
 // Every captioned control is named by its caption; scroll bars and text
 // boxes by a caption beside them; every picture has a description.
 void ExpectNamed(QWidget *window, const char *what)
 {
     QStringList captions;
-    for (QWidget *w : window->findChildren<QWidget *>())
-        if (w->isVisibleTo(window) && qobject_cast<QLabel *>(w)) captions << Caption(w);
+    for (QWidget *w : window->findChildren<QLabel *>())
+        if (w->isVisibleTo(window)) captions << TextOf(w);
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window)) continue;
-        if (!Caption(w).isEmpty()) {
-            EXPECT_EQ(Name(w), Caption(w)) << what;
-        } else if (qobject_cast<QScrollBar *>(w) || qobject_cast<QLineEdit *>(w)) {
+        if (qobject_cast<QScrollBar *>(w) || qobject_cast<QLineEdit *>(w)) {
             const QString name = Name(w);
             EXPECT_TRUE(!name.isEmpty() && std::any_of(captions.begin(), captions.end(), [&](const QString &c) {
                 return name.contains(c);
             })) << what << ": '" << name.toStdString() << "'";
+        } else if (!TextOf(w).isEmpty()) {
+            EXPECT_EQ(Name(w), TextOf(w)) << what;
         } else if (qobject_cast<Picture *>(w)) {
             EXPECT_FALSE(Description(w).isEmpty()) << what << ": " << w->metaObject()->className();
             EXPECT_FALSE(Name(w).isEmpty()) << what;

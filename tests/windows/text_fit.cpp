@@ -14,7 +14,6 @@
 
 namespace rb::testing {
 
-namespace {
 QString TextOf(const QWidget *w)
 {
     if (auto *l = qobject_cast<const QLabel *>(w)) return l->text();
@@ -24,6 +23,7 @@ QString TextOf(const QWidget *w)
     return {};
 }
 
+namespace {
 // A control must also lie inside its parent, or its text is cut off there.
 bool InsideParent(const QWidget *w)
 {

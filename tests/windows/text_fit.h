@@ -13,6 +13,9 @@ namespace rb::testing {
 // Names and texts of the visible controls under `window` whose text does
 // not fit; empty when all fit.
 QStringList ClippedTexts(const QWidget *window);
+// The text a control shows: a label's, a button's, a frame's title, a text
+// box's; empty for others.
+QString TextOf(const QWidget *w);
 // The window's title and the texts of its visible controls, in the order
 // the controls were made.
 QStringList VisibleTexts(const QWidget *window);
