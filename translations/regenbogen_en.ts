@@ -68,10 +68,50 @@
     </message>
 </context>
 <context>
-    <name>prisma</name>
+    <name>rb::WindowSaver</name>
     <message>
-        <source>Zeigt die Ablenkung eines Strahls durch ein Prisma gegen den Einfallswinkel; der tiefste Punkt der Kurve ist das Minimum der Ablenkung.</source>
-        <translation>Shows the deviation of a ray by a prism against the angle of incidence; the lowest point of the curve is the minimum deviation.</translation>
+        <source>die Endung wählt das Format: .png, .svg oder .csv</source>
+        <translation>the extension chooses the format: .png, .svg or .csv</translation>
+    </message>
+    <message>
+        <source>Dieses Format kann das Fenster nicht speichern.</source>
+        <translation>This window cannot be saved in this format.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ wurde nicht gespeichert: %3</source>
+        <translation>%1: "%2" was not saved: %3</translation>
+    </message>
+    <message>
+        <source>Bild kopieren</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Zeichnung (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV-Tabelle (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Speichern fehlgeschlagen</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ wurde nicht gespeichert.</source>
+        <translation>The file "%1" was not saved.</translation>
     </message>
 </context>
 <context>
@@ -409,6 +449,46 @@
         <source>Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in kleinen Schritten; Eingabe rechnet für diesen Punkt.</source>
         <translation>Keyboard: the arrow keys move the marked point, with Shift in small steps; Enter computes for this point.</translation>
     </message>
+    <message>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>blau</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>Reihe</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Winkel (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser (µm)</source>
+        <translation>Drop diameter (µm)</translation>
+    </message>
+    <message>
+        <source>Balken</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Theorie</source>
+        <translation>theory</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
@@ -576,12 +656,29 @@
         <source>Tastatur: Pfeil auf/ab verschiebt die markierte Höhe, Bild auf/ab in großen Schritten; Eingabe zeichnet dort einen Strahl; mit Umschalt zeichnet jeder Schritt einen Strahl.</source>
         <translation>Keyboard: Up/Down move the marked height, Page Up/Page Down in large steps; Enter draws a ray there; with Shift every step draws a ray.</translation>
     </message>
-</context>
-<context>
-    <name>streu</name>
     <message>
-        <source>Zeigt die Richtung des vom Tropfen gestreuten Lichts als Funktion des Stoßparameters, für 1 bis 15 Reflexionen im Tropfen.</source>
-        <translation>Shows the direction of the light scattered by a drop as a function of the impact parameter, for 1 to 15 reflections in the drop.</translation>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>blau</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>Winkel (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Reflexionen</source>
+        <translation>Reflections</translation>
     </message>
 </context>
 <context>
