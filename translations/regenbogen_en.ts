@@ -489,6 +489,26 @@
         <source>Theorie</source>
         <translation>theory</translation>
     </message>
+    <message>
+        <source>Zeigermodell</source>
+        <translation>Phasor model</translation>
+    </message>
+    <message>
+        <source>321 Strahlen</source>
+        <translation>321 rays</translation>
+    </message>
+    <message>
+        <source>ganzer Tropfen</source>
+        <translation>whole drop</translation>
+    </message>
+    <message>
+        <source>Airy-Theorie</source>
+        <translation>Airy theory</translation>
+    </message>
+    <message>
+        <source>Descartes-Winkel %1°</source>
+        <translation>Descartes angle %1°</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
