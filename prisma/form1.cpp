@@ -89,6 +89,7 @@ void Form1::Form_Load()
     Text1->setText(QStringLiteral("60"));
     refrIndex = 1.5f;
     Text2->setText(NumberText(refrIndex));
+    DescribePlot();
 }
 
 // The window keeps its design width where the screen has room for it, and
@@ -116,7 +117,6 @@ void Form1::LayOut()
     FitText(Label7);
     FitText(Label8);
     FreezeSize();
-    DescribePlot();
 }
 
 void Form1::DescribePlot()

@@ -75,6 +75,7 @@ void Form1::Form_Load()
     Text1->setText(QStringLiteral("1"));
     piValue = static_cast<float>(4.0 * std::atan(1.0));
     refrIndex = 4.0 / 3.0;
+    DescribePlot();
 }
 
 // The whole usable screen, frame included.
@@ -98,7 +99,6 @@ void Form1::LayOut()
           ChildHeight(Label11));
     Place(Text1, barLeft + barWidth, barTop, ChildWidth(Text1), ChildHeight(Text1));
     FreezeSize();
-    DescribePlot();
 }
 
 void Form1::DescribePlot()

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>keine Verbindung zur Anzeige „%1“</source>
-        <translation>cannot connect to display "%1"</translation>
+        <translation>cannot connect to display &quot;%1&quot;</translation>
     </message>
     <message>
         <source>auf einem virtuellen Bildschirm starten mit: %1</source>
@@ -28,15 +28,15 @@
     </message>
     <message>
         <source>„%1 --help“ zeigt die Optionen</source>
-        <translation>"%1 --help" lists the options</translation>
+        <translation>&quot;%1 --help&quot; lists the options</translation>
     </message>
     <message>
         <source>unbekannte Option „%1“; %2</source>
-        <translation>unknown option "%1"; %2</translation>
+        <translation>unknown option &quot;%1&quot;; %2</translation>
     </message>
     <message>
         <source>unerwartetes Argument „%1“; %2</source>
-        <translation>unexpected argument "%1"; %2</translation>
+        <translation>unexpected argument &quot;%1&quot;; %2</translation>
     </message>
     <message>
         <source>%1 nimmt keinen Wert</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>%1: „%2“ wurde nicht gespeichert: %3</source>
-        <translation>%1: "%2" was not saved: %3</translation>
+        <translation>%1: &quot;%2&quot; was not saved: %3</translation>
     </message>
     <message>
         <source>Bild kopieren</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Die Datei „%1“ wurde nicht gespeichert.</source>
-        <translation>The file "%1" was not saved.</translation>
+        <translation>The file &quot;%1&quot; was not saved.</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Die Simulation beruht auf der Kombination der Hugenschen und der Fresnelschen Vorstellung zur Lichtausbreitung. Ebene Wellen (Start in (A)), die durch die Überlagerung elementarer Kreiswellen entstanden sind, treffen auf den Tropfen, werden gebrochen, an der Rückseite reflektiert, wieder gebrochen und gelangen zum Beobachter (B). Der Weg (Strahl) jeder einzelnen Elementarwelle (Huygens) erlaubt die Berechnung der jeweiligen Phase in (B). Aus Phase und Richtung werden (Fresnel) die einzelnen Elementarwellen zur in (B) eintreffenden Welle zusammengesetzt. Dabei wird entscheidend der Zeigerformalismus eingesetzt.</source>
-        <translation>The simulation combines Huygens' and Fresnel's ideas of how light travels. Plane waves (starting at (A)), formed by the superposition of elementary circular waves, strike the drop, are refracted, reflected at its back, refracted again and reach the observer (B). The path (ray) of each elementary wave (Huygens) gives its phase at (B). From phase and direction (Fresnel), the elementary waves are combined into the wave arriving at (B). The phasor formalism is the key to this.</translation>
+        <translation>The simulation combines Huygens&apos; and Fresnel&apos;s ideas of how light travels. Plane waves (starting at (A)), formed by the superposition of elementary circular waves, strike the drop, are refracted, reflected at its back, refracted again and reach the observer (B). The path (ray) of each elementary wave (Huygens) gives its phase at (B). From phase and direction (Fresnel), the elementary waves are combined into the wave arriving at (B). The phasor formalism is the key to this.</translation>
     </message>
     <message>
         <source>Parallele Strahlen treffen einen Tropfen, werden gebrochen, an der Rückseite gespiegelt, wieder gebrochen und verlassen ihn als Fächer</source>
