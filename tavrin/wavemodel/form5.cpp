@@ -43,8 +43,10 @@ constexpr double kWindowScaleWidth = 4000, kWindowScaleHeight = 3000;
 constexpr double kScreenShare = 0.95;
 // The buttons, frames and labels of the left column end here.
 constexpr double kColumnRight = 425;
-// Bild I begins at 450: the phasor-model frame may widen up to just before it.
+// Bild I begins at 450: a frame may widen up to just before it.
 constexpr double kPhasorFrameMaxRight = 448;
+// An option keeps this much room from its frame's right edge.
+constexpr int kOptionMargin = 3;
 
 // A rectangle in window units (or in 1/1440 inch inside a frame).
 struct Box {
@@ -335,15 +337,17 @@ void Form5::PlaceColumn()
         FitTextInColumn(w, right);
     // The phasor model's options are laid out at their text's width.
     for (QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1}) FitText(w);
-    for (QGroupBox *f : {Frame3D1, Frame3D2}) FitFrame(f, right - f->x());
-    // On a small screen "ganzer Tropfen" needs a little more than the
-    // column: the frame then reaches into the free gap before Bild I.
-    int need = Frame3D3->width();
-    for (const QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1})
-        need = std::max(need, w->geometry().right() + 4); // the frame's own margin
+    // A frame whose options need more than the column (on a 1024 × 768
+    // screen "ganzer Tropfen", or a colour in English) reaches into the free
+    // gap before Bild I, and no further.
     const int gapEnd = int(std::lround(Map().ToPixelX(kPhasorFrameMaxRight)));
-    Frame3D3->resize(std::min(need, gapEnd - Frame3D3->x()), Frame3D3->height());
-    FitFrame(Frame3D3, Frame3D3->width());
+    for (QGroupBox *f : {Frame3D1, Frame3D2, Frame3D3}) {
+        int need = f->width();
+        for (const QAbstractButton *o : f->findChildren<QAbstractButton *>())
+            need = std::max(need, o->x() + o->sizeHint().width() + kOptionMargin);
+        f->resize(std::min(need, gapEnd - f->x()), f->height());
+        FitFrame(f, std::max(right - f->x(), f->width()));
+    }
     FitText(text1);
 }
 
