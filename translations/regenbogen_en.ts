@@ -418,24 +418,12 @@
         <translation>Drop and rays: empty</translation>
     </message>
     <message>
-        <source>Zeigerkette für %1°, auf ein Viertel verkleinert; Summenzeiger der Länge %2</source>
-        <translation>Phasor chain for %1°, reduced to a quarter; resultant of length %2</translation>
-    </message>
-    <message>
         <source>Tropfen mit %1 Strahlen zum Beobachter unter %2°</source>
         <translation>Drop with %1 rays to the observer at %2°</translation>
     </message>
     <message>
-        <source>Zeigerkette für den gewählten Punkt; Summenzeiger (rot) der Länge %1</source>
-        <translation>Phasor chain for the chosen point; resultant (red) of length %1</translation>
-    </message>
-    <message>
         <source>Tropfen mit %1 Strahlen zum Punkt (%2; %3)</source>
         <translation>Drop with %1 rays to the point (%2; %3)</translation>
-    </message>
-    <message>
-        <source>Zeigerkette: nur der Ursprung markiert; Summenzeiger der Länge %1</source>
-        <translation>Phasor chain: only the origin marked; resultant of length %1</translation>
     </message>
     <message>
         <source>Tropfen und Strahlen: unverändert</source>
@@ -508,6 +496,22 @@
     <message>
         <source>Descartes-Winkel %1°</source>
         <translation>Descartes angle %1°</translation>
+    </message>
+    <message>
+        <source>; Summenzeiger der Länge %1</source>
+        <translation>; resultant of length %1</translation>
+    </message>
+    <message>
+        <source>Zeigerkette für %1°, auf ein Viertel verkleinert</source>
+        <translation>Phasor chain for %1°, reduced to a quarter</translation>
+    </message>
+    <message>
+        <source>Zeigerkette für den gewählten Punkt</source>
+        <translation>Phasor chain for the chosen point</translation>
+    </message>
+    <message>
+        <source>Zeigerkette: nur der Ursprung markiert</source>
+        <translation>Phasor chain: only the origin marked</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,7 @@ void Form5::Command1_Click()
 void Form5::Command2_Click()
 {
     shown_.lastSweepFrom = shown_.bars.size();
+    shown_.c = shown_.s = std::nan(""); // until a run reports its sum
     const bool figures = model.drawFigures;
     RunCounted([this] { runs_->AutomaticSweep(); });
     if (figures) {
@@ -443,6 +444,7 @@ void Form5::Command3_Click()
 void Form5::Picture4_MouseDown(int, int, double x, double y)
 {
     const bool figures = model.drawFigures;
+    shown_.c = shown_.s = std::nan(""); // until a run reports its sum
     RunCounted([this, x, y] { runs_->ObservationPointByHand(x, y); });
     shown_.figures = figures ? Figures::ByHand : Figures::OriginOnly;
     shown_.pointX = x;

@@ -75,7 +75,9 @@ void Form5::DescribePictures()
     Picture1->setAccessibleDescription(DescribeBars());
 
     const PictureState &p = shown_;
-    const QString sum = Hundredths(std::hypot(p.c, p.s));
+    // The whole-drop runs draw their sum without reporting it.
+    const bool known = std::isfinite(p.c) && std::isfinite(p.s);
+    const QString sum = known ? tr("; Summenzeiger der Länge %1").arg(Hundredths(std::hypot(p.c, p.s))) : QString();
     QString chain, rays;
     switch (p.figures) {
     case Figures::Empty:
@@ -83,18 +85,17 @@ void Form5::DescribePictures()
         rays = tr("Tropfen und Strahlen: leer");
         break;
     case Figures::Sweep:
-        chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert; Summenzeiger der Länge %2")
-                    .arg(Hundredths(p.angle), sum);
+        chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert").arg(Hundredths(p.angle)) + sum;
         rays = tr("Tropfen mit %1 Strahlen zum Beobachter unter %2°").arg(kFanRays).arg(Hundredths(p.angle));
         break;
     case Figures::ByHand:
-        chain = tr("Zeigerkette für den gewählten Punkt; Summenzeiger (rot) der Länge %1").arg(sum);
+        chain = tr("Zeigerkette für den gewählten Punkt") + sum;
         rays = tr("Tropfen mit %1 Strahlen zum Punkt (%2; %3)")
                    .arg(kFanRays)
                    .arg(Whole(p.pointX), Whole(p.pointY));
         break;
     case Figures::OriginOnly:
-        chain = tr("Zeigerkette: nur der Ursprung markiert; Summenzeiger der Länge %1").arg(sum);
+        chain = tr("Zeigerkette: nur der Ursprung markiert") + sum;
         rays = tr("Tropfen und Strahlen: unverändert");
         break;
     }
