@@ -86,7 +86,7 @@ xs_exit_status() {
     echo running
   fi
 }
-xs_gone() { ! kill -0 "$1" 2>/dev/null; }
+xs_gone() { ! kill -0 "$1" 2>/dev/null || [ -e "$XS_TMP/$1.status" ]; }
 
 # Windows, found by their title (a regular expression). Minimised windows are
 # unmapped, so xs_window_any also finds those.
@@ -165,4 +165,33 @@ xs_controls_off() {
           ($1 in wx && (r[1] < wx[$1] || r[2] < wy[$1] || r[1] + r[3] > wr[$1] || r[2] + r[4] > wb[$1])))
         print substr($1, 1, 30) ": " $2 " \"" $3 "\" at " $5
     }' "$XS_TMP/$1.widgets"
+}
+
+# The processor time a launched program has used, in clock ticks (user +
+# system), with that of its wrapper shell: PID is the wrapper's.
+xs_cpu_ticks() {
+  local p ticks=0 t
+  for p in "$1" $(cat /proc/"$1"/task/*/children 2>/dev/null); do
+    t=$(awk '{ print $14 + $15 }' "/proc/$p/stat" 2>/dev/null) && ticks=$((ticks + t))
+  done
+  echo "$ticks"
+}
+# xs_busy PID TICKS SINCE: true once the program has used TICKS more clock
+# ticks than SINCE. An idle program uses none, so this tells that a run it
+# was asked for is under way.
+xs_busy() { [ "$(xs_cpu_ticks "$1")" -ge $(($3 + $2)) ]; }
+
+# xs_exit_ms VAR PID SECONDS: waits for the program to end, polling every
+# 10 ms; VAR gets "STATUS MS", the milliseconds from the call to the end, or
+# "running" when it did not end in time.
+xs_exit_ms() {
+  local var=$1 pid=$2 limit=$3 t0 now
+  t0=$(date +%s%N)
+  while [ ! -s "$XS_TMP/$pid.status" ]; do
+    now=$(date +%s%N)
+    if [ $((now - t0)) -ge $((limit * 1000000000)) ]; then printf -v "$var" running; return; fi
+    sleep 0.01
+  done
+  now=$(date +%s%N)
+  printf -v "$var" '%s %s' "$(cat "$XS_TMP/$pid.status")" $(((now - t0) / 1000000))
 }
