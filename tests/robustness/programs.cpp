@@ -7,6 +7,7 @@
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
 #include "wave_input.h"
+#include "watchdog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,11 +35,14 @@ void PostMouse(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button
 
 // Input that arrives while a sweep runs: each time a sweep button goes
 // down, a few presses, drags and option clicks are queued behind it, so the
-// sweep meets them while it draws. The eighth sweep also meets a request to
-// close the window, which must end the program once that sweep is over.
-void QueueInputBehindSweeps(tavrin::form2 &f)
+// sweep meets them while it draws. The eighth sweep also meets the stream's
+// final close, which must end the program at once.
+void QueueInputBehindSweeps(tavrin::form2 &f, unsigned seed)
 {
-    static std::mt19937 rng(1207);
+    // Its own stream from the seed, not the driver's numbers over again.
+    static std::mt19937 rng;
+    std::seed_seq own{seed, 1u};
+    rng.seed(own);
     static int sweeps = 0;
     sweeps = 0;
     const auto queue = [&f] {
@@ -58,7 +62,10 @@ void QueueInputBehindSweeps(tavrin::form2 &f)
             }
             PostMouse(w, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
         }
-        if (++sweeps == 8) QCoreApplication::postEvent(&f, new QCloseEvent);
+        if (++sweeps == 8 && !FinalCloseSent()) {
+            NoteFinalClose();
+            QCoreApplication::postEvent(&f, new QCloseEvent);
+        }
     };
     QObject::connect(f.Command6, &QPushButton::pressed, &f, queue);
     QObject::connect(f.Command7, &QPushButton::pressed, &f, queue);
@@ -70,14 +77,14 @@ std::vector<Program> Programs()
 {
     return {
         {QStringLiteral("streu"),
-         [] {
+         [](unsigned) {
              auto *f = new streu::Form1;
              f->Form_Load();
              f->show();
              return static_cast<QWidget *>(f);
          }},
         {QStringLiteral("prisma"),
-         [] {
+         [](unsigned) {
              auto *f = new prisma::Form1;
              f->Form_Load();
              f->show();
@@ -85,7 +92,7 @@ std::vector<Program> Programs()
          }},
         // tavrin from its start window; the driver's clicks open the models.
         {QStringLiteral("tavrin"),
-         [] {
+         [](unsigned) {
              auto &start = tavrin::Windows::Get().StartForm();
              start.show();
              return static_cast<QWidget *>(&start);
@@ -93,50 +100,50 @@ std::vector<Program> Programs()
          StartWindowEnd},
         // tavrin with the ray model open, as after the left "Start".
         {QStringLiteral("tavrin-ray"),
-         [] {
+         [](unsigned) {
              auto &ray = tavrin::Windows::Get().RayForm();
              ray.show();
              return static_cast<QWidget *>(&ray);
          },
-         StartWindowEnd},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().RayForm().Command6); }},
         // The ray model with input arriving in the middle of its sweeps.
         {QStringLiteral("tavrin-ray-busy"),
-         [] {
+         [](unsigned seed) {
              auto &ray = tavrin::Windows::Get().RayForm();
              ray.show();
-             QueueInputBehindSweeps(ray);
+             QueueInputBehindSweeps(ray, seed);
              return static_cast<QWidget *>(&ray);
          },
          StartWindowEnd},
         // tavrin with the wave model open beside the start window.
         {QStringLiteral("tavrin-wave"),
-         [] {
+         [](unsigned) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
              return static_cast<QWidget *>(&wave);
          },
-         StartWindowEnd},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().WaveForm().Command2); }},
         // The wave model with clicks arriving in the middle of its runs, and
         // closed in the middle of a sweep at the end.
         {QStringLiteral("tavrin-wave-busy"),
-         [] {
+         [](unsigned seed) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
-             DisturbWaveRuns(wave);
+             DisturbWaveRuns(wave, seed);
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},
         // The same in the whole-drop model with Airy's theory shown.
         {QStringLiteral("tavrin-wave-whole-busy"),
-         [] {
+         [](unsigned seed) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
              wave.Option3D7->click();
              wave.Check1->click();
-             DisturbWaveRuns(wave);
+             DisturbWaveRuns(wave, seed);
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},

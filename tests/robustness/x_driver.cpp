@@ -1,0 +1,168 @@
+#include "x_driver.h"
+
+#include "app.h"
+#include "watchdog.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <iterator>
+
+namespace rb::robustness {
+
+namespace {
+
+QString Num(int v) { return QString::number(v); }
+
+// The widget-relative point in the screen's device pixels, which is what X
+// input uses.
+QPoint DevicePoint(const QWidget *w, QPointF p)
+{
+    const QScreen *screen = w->screen();
+    const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QPointF logical = w->mapToGlobal(p) - QPointF(origin);
+    return QPoint(qRound(logical.x() * dpr) + origin.x(), qRound(logical.y() * dpr) + origin.y());
+}
+
+} // namespace
+
+XDriver::XDriver(QWidget *main, long events, unsigned seed, std::function<bool(const QWidget *)> spare,
+                 std::function<QWidget *()> busy)
+    : main_(main), left_(events), rng_(seed), spare_(std::move(spare)), busy_(std::move(busy))
+{
+}
+
+int XDriver::Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+double XDriver::Unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+void XDriver::Run()
+{
+    // The window manager must have mapped and placed the windows first.
+    QTimer::singleShot(200, &context_, [this] { Next(); });
+}
+
+void XDriver::Next()
+{
+    if (EndRequested() || FinalCloseSent()) return;
+    if (left_-- <= 0) return Close();
+    // A short pause lets the program handle what the X server delivered.
+    Send(StepArgs(), [this] { QTimer::singleShot(10, &context_, [this] { Next(); }); });
+}
+
+// The program keeps handling its events while xdotool runs, as it would
+// with a user's input arriving.
+void XDriver::Send(const QStringList &args, std::function<void()> then)
+{
+    if (args.isEmpty()) return then();
+    auto *xdotool = new QProcess(&context_);
+    const auto done = [xdotool, then] {
+        xdotool->deleteLater();
+        then();
+    };
+    QObject::connect(xdotool, &QProcess::finished, &context_, done);
+    QObject::connect(xdotool, &QProcess::errorOccurred, &context_, [xdotool, done](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) {
+            std::fprintf(stderr, "xdotool did not start\n");
+            done();
+        }
+    });
+    xdotool->start(QStringLiteral("xdotool"), args);
+}
+
+QWidget *XDriver::PickTarget()
+{
+    QList<QWidget *> out;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible()) continue;
+        out.push_back(top);
+        for (QWidget *w : top->findChildren<QWidget *>())
+            if (w->isVisible() && w->isEnabled() && !(spare_ && spare_(w))) out.push_back(w);
+    }
+    return out.isEmpty() ? nullptr : out[Pick(int(out.size()))];
+}
+
+bool XDriver::PointIn(QWidget *w, QPoint *at)
+{
+    const QPointF p(Unit() * w->width(), Unit() * w->height());
+    const QPoint global = w->mapToGlobal(p.toPoint());
+    const QScreen *screen = w->screen();
+    if (!screen || !screen->geometry().contains(global)) return false;
+    // Another window may lie on top; whatever is there gets the input, but
+    // never a control the stream spares.
+    const QWidget *there = QApplication::widgetAt(global);
+    if (there && spare_ && spare_(there)) return false;
+    *at = DevicePoint(w, p);
+    return true;
+}
+
+QStringList XDriver::StepArgs()
+{
+    QWidget *w = PickTarget();
+    QPoint at;
+    if (!w || !PointIn(w, &at)) return {};
+    const QStringList moveThere{QStringLiteral("mousemove"), QStringLiteral("--sync"), Num(at.x()), Num(at.y())};
+    static const char *buttons[] = {"1", "1", "1", "3", "2"};
+    static const char *wheel[] = {"4", "5", "4", "5", "6", "7"};
+    static const char *keys[] = {"Left", "Right", "Up",  "Down",   "Prior", "Next", "Home",
+                                 "End",  "space", "Tab", "Return", "a",     "Escape"};
+    const int kind = Pick(100);
+    QStringList args = moveThere;
+    if (kind < 35) {
+        args << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0")
+             << QString::fromLatin1(buttons[Pick(int(std::size(buttons)))]);
+    } else if (kind < 45) {
+        args << QStringLiteral("click") << QStringLiteral("--repeat") << QStringLiteral("2") << QStringLiteral("--delay")
+             << QStringLiteral("60") << QStringLiteral("1");
+    } else if (kind < 60) {
+        const QString b = QString::fromLatin1(buttons[Pick(int(std::size(buttons)))]);
+        args << QStringLiteral("mousedown") << b;
+        for (int i = 1 + Pick(5); i > 0; --i) {
+            QPoint to;
+            if (PointIn(w, &to)) args << QStringLiteral("mousemove") << QStringLiteral("--sync") << Num(to.x()) << Num(to.y());
+        }
+        args << QStringLiteral("mouseup") << b;
+    } else if (kind < 70) {
+        // just the move
+    } else if (kind < 85) {
+        args << QStringLiteral("click") << QStringLiteral("--repeat") << Num(1 + Pick(3)) << QStringLiteral("--delay")
+             << QStringLiteral("20") << QString::fromLatin1(wheel[Pick(int(std::size(wheel)))]);
+    } else {
+        // Keys go to whatever has the focus, as a user's do.
+        args << QStringLiteral("key") << QStringLiteral("--delay") << QStringLiteral("0")
+             << QString::fromLatin1(keys[Pick(int(std::size(keys)))]);
+    }
+    return args;
+}
+
+// Closes through the window manager, as its close button or Alt+F4 does.
+// Where the program has a long run, its button is pressed first, so that the
+// close meets the run. An open menu holds the keyboard and would take the
+// Alt+F4 itself: it is closed first, with Escape.
+void XDriver::Close()
+{
+    if (EndRequested()) return;
+    if (QApplication::activePopupWidget())
+        return Send({QStringLiteral("key"), QStringLiteral("Escape")},
+                    [this] { QTimer::singleShot(50, &context_, [this] { Close(); }); });
+    QWidget *busy = busy_ ? busy_() : nullptr;
+    QWidget *window = busy && busy->isVisible() ? busy->window() : nullptr;
+    if (!window && main_ && main_->isVisible()) window = main_;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (!window && top->isVisible()) window = top;
+    if (!window) return;
+    QStringList args{QStringLiteral("windowactivate"), QStringLiteral("--sync"), Num(int(window->winId()))};
+    if (busy && busy->window() == window) {
+        const QPoint at = DevicePoint(busy, QPointF(busy->width() / 2.0, busy->height() / 2.0));
+        args << QStringLiteral("mousemove") << QStringLiteral("--sync") << Num(at.x()) << Num(at.y())
+             << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0") << QStringLiteral("1");
+    }
+    args << QStringLiteral("key") << QStringLiteral("--clearmodifiers") << QStringLiteral("alt+F4");
+    NoteFinalClose();
+    Send(args, [] {});
+}
+
+} // namespace rb::robustness
