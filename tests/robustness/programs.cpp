@@ -7,7 +7,6 @@
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
 #include "wave_input.h"
-#include "watchdog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,18 +32,43 @@ void PostMouse(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button
     QCoreApplication::postEvent(w, new QMouseEvent(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier));
 }
 
+// Swallows the stream's final close, which comes while no sweep runs, and
+// closes the window again from inside a slow sweep started for the purpose:
+// the close must end the program at once.
+class CloseInsideASlowSweep : public QObject {
+public:
+    explicit CloseInsideASlowSweep(tavrin::form2 &f) : QObject(&f), f_(f) { f.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (watched != &f_ || e->type() != QEvent::Close || used_ || f_.Sweeping()) return false;
+        used_ = true;
+        QMetaObject::invokeMethod(
+            &f_,
+            [this] {
+                QCoreApplication::postEvent(&f_, new QCloseEvent);
+                f_.Command6->click();
+            },
+            Qt::QueuedConnection);
+        e->ignore();
+        return true;
+    }
+
+private:
+    tavrin::form2 &f_;
+    bool used_ = false;
+};
+
 // Input that arrives while a sweep runs: each time a sweep button goes
 // down, a few presses, drags and option clicks are queued behind it, so the
-// sweep meets them while it draws. The eighth sweep also meets the stream's
-// final close, which must end the program at once.
+// sweep meets them while it draws. The final close comes inside a sweep.
 void QueueInputBehindSweeps(tavrin::form2 &f, unsigned seed)
 {
     // Its own stream from the seed, not the driver's numbers over again.
     static std::mt19937 rng;
     std::seed_seq own{seed, 1u};
     rng.seed(own);
-    static int sweeps = 0;
-    sweeps = 0;
     const auto queue = [&f] {
         const auto pick = [](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
         const auto unit = [] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); };
@@ -62,13 +86,10 @@ void QueueInputBehindSweeps(tavrin::form2 &f, unsigned seed)
             }
             PostMouse(w, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
         }
-        if (++sweeps == 8 && !FinalCloseSent()) {
-            NoteFinalClose();
-            QCoreApplication::postEvent(&f, new QCloseEvent);
-        }
     };
     QObject::connect(f.Command6, &QPushButton::pressed, &f, queue);
     QObject::connect(f.Command7, &QPushButton::pressed, &f, queue);
+    new CloseInsideASlowSweep(f);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "watchdog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QProcess>
 #include <QScreen>
@@ -139,30 +140,42 @@ QStringList XDriver::StepArgs()
 }
 
 // Closes through the window manager, as its close button or Alt+F4 does.
-// Where the program has a long run, its button is pressed first, so that the
-// close meets the run. An open menu holds the keyboard and would take the
-// Alt+F4 itself: it is closed first, with Escape.
+// Where the program has a long run, its button is pressed first, and the
+// close is sent once the run has begun, so that it meets the run: sent at
+// once, it could overtake the click, which the window manager holds back
+// while it activates the window. An open menu holds the keyboard and would
+// take the Alt+F4 itself: it is closed first, with Escape.
 void XDriver::Close()
 {
     if (EndRequested()) return;
     if (QApplication::activePopupWidget())
         return Send({QStringLiteral("key"), QStringLiteral("Escape")},
                     [this] { QTimer::singleShot(50, &context_, [this] { Close(); }); });
-    QWidget *busy = busy_ ? busy_() : nullptr;
+    auto *busy = qobject_cast<QAbstractButton *>(busy_ ? busy_() : nullptr);
     QWidget *window = busy && busy->isVisible() ? busy->window() : nullptr;
     if (!window && main_ && main_->isVisible()) window = main_;
     for (QWidget *top : QApplication::topLevelWidgets())
         if (!window && top->isVisible()) window = top;
     if (!window) return;
     QStringList args{QStringLiteral("windowactivate"), QStringLiteral("--sync"), Num(int(window->winId()))};
-    if (busy && busy->window() == window) {
-        const QPoint at = DevicePoint(busy, QPointF(busy->width() / 2.0, busy->height() / 2.0));
-        args << QStringLiteral("mousemove") << QStringLiteral("--sync") << Num(at.x()) << Num(at.y())
-             << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0") << QStringLiteral("1");
-    }
-    args << QStringLiteral("key") << QStringLiteral("--clearmodifiers") << QStringLiteral("alt+F4");
+    if (!busy || busy->window() != window) return Send(args, [this] { SendClose(); });
+
+    // The run starts in the click's handler; a queued call comes in its
+    // first yield.
+    QObject::connect(busy, &QAbstractButton::clicked, &context_, [this] { SendClose(); },
+                     static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    const QPoint at = DevicePoint(busy, QPointF(busy->width() / 2.0, busy->height() / 2.0));
+    args << QStringLiteral("mousemove") << QStringLiteral("--sync") << Num(at.x()) << Num(at.y())
+         << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0") << QStringLiteral("1");
+    // Should the click go astray, the close follows anyway.
+    Send(args, [this] { QTimer::singleShot(2000, &context_, [this] { SendClose(); }); });
+}
+
+void XDriver::SendClose()
+{
+    if (EndRequested() || FinalCloseSent()) return;
     NoteFinalClose();
-    Send(args, [] {});
+    Send({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("alt+F4")}, [] {});
 }
 
 } // namespace rb::robustness

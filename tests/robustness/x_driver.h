@@ -39,6 +39,7 @@ private:
     bool PointIn(QWidget *w, QPoint *at);
     QStringList StepArgs();
     void Close();
+    void SendClose();
     // Runs xdotool; then, once it has finished, runs `then`.
     void Send(const QStringList &args, std::function<void()> then);
 
