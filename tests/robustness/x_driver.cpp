@@ -4,6 +4,7 @@
 #include "watchdog.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QProcess>
 #include <QScreen>
@@ -35,6 +36,12 @@ XDriver::XDriver(QWidget *main, long events, unsigned seed, std::function<bool(c
                  std::function<QWidget *()> busy)
     : main_(main), left_(events), rng_(seed), spare_(std::move(spare)), busy_(std::move(busy))
 {
+}
+
+XDriver::~XDriver()
+{
+    // The final close's xdotool may still be running when the program ends.
+    for (QProcess *xdotool : context_.findChildren<QProcess *>()) xdotool->waitForFinished(2000);
 }
 
 int XDriver::Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -74,14 +81,19 @@ void XDriver::Send(const QStringList &args, std::function<void()> then)
     xdotool->start(QStringLiteral("xdotool"), args);
 }
 
+// Every other time a control a user would reach for: buttons, option
+// buttons, scroll bars; else any visible widget, labels and frames too.
 QWidget *XDriver::PickTarget()
 {
+    const bool control = Pick(2) == 0;
     QList<QWidget *> out;
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (!top->isVisible()) continue;
-        out.push_back(top);
+        if (!control) out.push_back(top);
         for (QWidget *w : top->findChildren<QWidget *>())
-            if (w->isVisible() && w->isEnabled() && !(spare_ && spare_(w))) out.push_back(w);
+            if (w->isVisible() && w->isEnabled() && !(spare_ && spare_(w)) &&
+                (!control || qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)))
+                out.push_back(w);
     }
     return out.isEmpty() ? nullptr : out[Pick(int(out.size()))];
 }

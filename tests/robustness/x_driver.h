@@ -24,6 +24,7 @@ class XDriver {
 public:
     XDriver(QWidget *main, long events, unsigned seed, std::function<bool(const QWidget *)> spare,
             std::function<QWidget *()> busy);
+    ~XDriver();
 
     // Starts the stream, which ends with the final close; call from inside
     // the event loop.
