@@ -12,6 +12,6 @@ driver=$1 program=$2 events=$3 seed=${4:-20261207}
 
 xs_start 1280x1024
 xs_launch run "$driver" --x11 "$program" "$events" "$seed"
-status=$(xs_exit_status "$run" 300)
+status=$(xs_exit_status "$run" $((120 + events / 5)))
 cat "$XS_TMP/run.log"
 [ "$status" = 0 ] || xs_fail "the stream on the display ended with '$status' ($program, seed $seed)"

@@ -61,7 +61,10 @@ xs_start() {
 
 # Kills the X server under the running programs, as a crash of the display
 # or a lost remote connection does.
-xs_kill_server() { kill -9 "$XS_XVFB_PID" 2>/dev/null || true; }
+xs_kill_server() {
+  kill -9 "$XS_XVFB_PID" 2>/dev/null || true
+  { wait "$XS_XVFB_PID"; } 2>/dev/null || true
+}
 
 # xs_launch VAR program args...: starts a program on the display; its pid
 # lands in VAR, its output in $XS_TMP/VAR.log. A small wrapper keeps the exit
