@@ -32,10 +32,43 @@ QPoint DevicePoint(const QWidget *w, QPointF p)
 
 } // namespace
 
+// Another window may lie on top of the one a step aims at, and whatever is
+// there gets the input: the controls the stream spares are kept from it
+// here, where the toolkit hands it to them.
+class SpareGuard : public QObject {
+public:
+    SpareGuard(QObject *parent, std::function<bool(const QWidget *)> spare)
+        : QObject(parent), spare_(std::move(spare))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *e) override
+    {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto *w = qobject_cast<const QWidget *>(receiver);
+            return w && spare_(w) && !FinalCloseSent();
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    std::function<bool(const QWidget *)> spare_;
+};
+
 XDriver::XDriver(QWidget *main, long events, unsigned seed, std::function<bool(const QWidget *)> spare,
                  std::function<QWidget *()> busy)
     : main_(main), left_(events), rng_(seed), spare_(std::move(spare)), busy_(std::move(busy))
 {
+    if (spare_) new SpareGuard(&context_, spare_);
 }
 
 XDriver::~XDriver()
@@ -104,10 +137,6 @@ bool XDriver::PointIn(QWidget *w, QPoint *at)
     const QPoint global = w->mapToGlobal(p.toPoint());
     const QScreen *screen = w->screen();
     if (!screen || !screen->geometry().contains(global)) return false;
-    // Another window may lie on top; whatever is there gets the input, but
-    // never a control the stream spares.
-    const QWidget *there = QApplication::widgetAt(global);
-    if (there && spare_ && spare_(there)) return false;
     *at = DevicePoint(w, p);
     return true;
 }
@@ -164,6 +193,12 @@ void XDriver::Close()
         return Send({QStringLiteral("key"), QStringLiteral("Escape")},
                     [this] { QTimer::singleShot(50, &context_, [this] { Close(); }); });
     auto *busy = qobject_cast<QAbstractButton *>(busy_ ? busy_() : nullptr);
+    if (busy && !busy->isVisible() && !busy->window()->isVisible()) {
+        // The stream went elsewhere (the ray model's "Menu" hides it): open
+        // the window again, as its "Start" would, and let it be mapped.
+        busy->window()->show();
+        return QTimer::singleShot(300, &context_, [this] { Close(); });
+    }
     QWidget *window = busy && busy->isVisible() ? busy->window() : nullptr;
     if (!window && main_ && main_->isVisible()) window = main_;
     for (QWidget *top : QApplication::topLevelWidgets())
@@ -172,10 +207,13 @@ void XDriver::Close()
     QStringList args{QStringLiteral("windowactivate"), QStringLiteral("--sync"), Num(int(window->winId()))};
     if (!busy || busy->window() != window) return Send(args, [this] { SendClose(); });
 
-    // The run starts in the click's handler; a queued call comes in its
+    // The run starts in the click's handler. A button announces its
+    // release just before the click; a call queued then comes in the run's
     // first yield.
-    QObject::connect(busy, &QAbstractButton::clicked, &context_, [this] { SendClose(); },
-                     static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    QObject::connect(
+        busy, &QAbstractButton::released, &context_,
+        [this] { QMetaObject::invokeMethod(&context_, [this] { SendClose(); }, Qt::QueuedConnection); },
+        Qt::SingleShotConnection);
     const QPoint at = DevicePoint(busy, QPointF(busy->width() / 2.0, busy->height() / 2.0));
     args << QStringLiteral("mousemove") << QStringLiteral("--sync") << Num(at.x()) << Num(at.y())
          << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0") << QStringLiteral("1");

@@ -35,8 +35,8 @@ private:
     double Unit();
     void Next();
     QWidget *PickTarget();
-    // A point inside the widget that is on the screen and not covered by a
-    // spared control, in the screen's device pixels; false when there is none.
+    // A point inside the widget that is on the screen, in the screen's
+    // device pixels; false when the point drawn is off the screen.
     bool PointIn(QWidget *w, QPoint *at);
     QStringList StepArgs();
     void Close();
