@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <execinfo.h>
+#include <pthread.h>
 #include <thread>
+#include <unistd.h>
 
 namespace rb::robustness {
 
@@ -28,9 +32,28 @@ long longestStall = 0; // user-interface thread only
 QTimer *heartbeat = nullptr;
 std::thread watcher;
 
-void Fail(int status, const char *what, std::int64_t ms)
+pthread_t uiThread;
+std::atomic<bool> stackShown{false};
+
+// Runs in the user-interface thread, wherever it is stuck.
+void ShowStack(int)
+{
+    void *frames[64];
+    const int n = backtrace(frames, 64);
+    backtrace_symbols_fd(frames, n, STDERR_FILENO);
+    stackShown = true;
+}
+
+void Fail(int status, const char *what, std::int64_t ms, bool showStack)
 {
     std::fprintf(stderr, "%s (%lld ms)\n", what, static_cast<long long>(ms));
+    if (showStack) {
+        std::fprintf(stderr, "where the user-interface thread is:\n");
+        std::fflush(stderr);
+        std::signal(SIGUSR2, ShowStack);
+        pthread_kill(uiThread, SIGUSR2);
+        for (int i = 0; i < 100 && !stackShown.load(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     std::fflush(stderr);
     std::_Exit(status);
 }
@@ -42,10 +65,10 @@ void Watch(WatchLimits limits)
         const std::int64_t now = NowMs();
         const std::int64_t silent = now - lastBeat.load();
         if (silent > limits.hang.count())
-            Fail(kHangStatus, "hang: the program went without yielding to its event loop", silent);
+            Fail(kHangStatus, "hang: the program went without yielding to its event loop", silent, true);
         const std::int64_t closed = finalCloseAt.load();
         if (closed >= 0 && now - closed > limits.end.count())
-            Fail(kNoEndStatus, "the program did not end after its final close", now - closed);
+            Fail(kNoEndStatus, "the program did not end after its final close", now - closed, false);
     }
 }
 
@@ -53,6 +76,7 @@ void Watch(WatchLimits limits)
 
 void StartWatch(WatchLimits limits)
 {
+    uiThread = pthread_self();
     lastBeat = NowMs();
     finalCloseAt = -1;
     longestStall = 0;

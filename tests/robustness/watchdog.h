@@ -10,7 +10,8 @@
 //   final close, the program must end within a limit.
 //
 // Either fault ends the process at once with its own status and a message,
-// since the user-interface thread can no longer be relied on.
+// since the user-interface thread can no longer be relied on; a hang also
+// prints where that thread is stuck.
 #pragma once
 
 #include <chrono>
