@@ -73,8 +73,11 @@ xs_kill_server() {
 # a subshell that could not wait for the program itself.
 xs_launch() {
   local var=$1; shift
-  ( REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1
-    echo $? >"$XS_TMP/$BASHPID.status.tmp" && mv "$XS_TMP/$BASHPID.status.tmp" "$XS_TMP/$BASHPID.status" ) &
+  # The wrapper inherits the caller's errexit: a failing program would end it
+  # before the status is written, unless the status is caught with ||.
+  ( status=0
+    REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1 || status=$?
+    echo "$status" >"$XS_TMP/$BASHPID.status.tmp" && mv "$XS_TMP/$BASHPID.status.tmp" "$XS_TMP/$BASHPID.status" ) &
   printf -v "$var" '%s' "$!"
   XS_PIDS+=("$!")
 }
