@@ -30,8 +30,9 @@ sleep 0.15
 # The clock starts before the key is sent: the time includes xdotool's start
 # and the window manager's round trip.
 xdotool key --clearmodifiers alt+F4 &
+keyer=$!
 xs_exit_ms ended "$app" 1
-wait $!
+wait "$keyer" || xs_fail "xdotool could not send Alt+F4"
 [ "$ended" != running ] || xs_fail "tavrin did not end within 1 s of the close"
 read -r status ms <<<"$ended"
 [ "$status" = 0 ] || xs_fail "tavrin ended with status $status after the close"
