@@ -17,17 +17,17 @@ xs_wait 10 xs_has_widget app '^Moddelle' Start || xs_fail "the start window show
 case $moment in
 idle) ;;
 ray-sweep)
-  xs_click_widget app '^Moddelle' Start 1 || xs_fail "no Start for the ray model"
+  xs_click_steady app '^Moddelle' Start 1 || xs_fail "no Start for the ray model"
   xs_wait 20 xs_has_window 'Strahlenmodell' || xs_fail "the ray model did not open"
   before=$(xs_cpu_ticks "$app")
   # The slow sweep: 134 rays, more than 3 s.
-  xs_click_widget app 'Strahlenmodell' langsam || xs_fail "no langsam button"
+  xs_click_steady app 'Strahlenmodell' langsam || xs_fail "no langsam button"
   xs_wait 3 xs_busy "$app" 3 "$before" || xs_fail "the slow sweep did not start"
   ;;
 wave-sweep)
-  xs_click_widget app '^Moddelle' Start 2 || xs_fail "no Start for the wave model"
+  xs_click_steady app '^Moddelle' Start 2 || xs_fail "no Start for the wave model"
   xs_wait 20 xs_has_window 'Zeigerformalismus' || xs_fail "the wave model did not open"
-  xs_wait 10 xs_has_widget app 'Zeigerformalismus' Bogensystem || xs_fail "no Bogensystem button"
+  xs_wait 10 xs_widget_steady app 'Zeigerformalismus' Bogensystem || xs_fail "no Bogensystem button"
   before=$(xs_cpu_ticks "$app")
   # A sweep may be over in a fraction of a second: keep asking for new ones,
   # so that the server dies while one runs.

@@ -201,3 +201,20 @@ xs_exit_ms() {
   now=$(date +%s%N)
   printf -v "$var" '%s %s' "$(cat "$XS_TMP/$pid.status")" $(((now - t0) / 1000000))
 }
+
+# xs_widget_steady VAR TITLE_REGEX TEXT [N]: true when the widget is on the
+# screen and has stayed put for 300 ms. A window the window manager has just
+# placed, framed or laid out again may still move, and for a moment the map
+# shows where it was: a click there would miss.
+xs_widget_steady() {
+  local before
+  before=$(xs_widget "$@")
+  [ -n "$before" ] || return 1
+  sleep 0.3
+  [ "$(xs_widget "$@")" = "$before" ]
+}
+# xs_click_steady VAR TITLE_REGEX TEXT [N]: clicks the widget once it is steady.
+xs_click_steady() {
+  xs_wait 10 xs_widget_steady "$@" || xs_fail "no steady '$3' in a window '$2'"
+  xs_click $(xs_widget "$@")
+}
