@@ -6,10 +6,16 @@
 
 namespace rb::tavrin {
 
+// Never destroyed by the exit handlers: when the display connection breaks,
+// the toolkit ends the process with exit(), which runs them while the
+// application object on main's stack still stands and the toolkit's own
+// statics are going away. Destroying a window then crashes inside the
+// toolkit, so the windows are left to the end of the process there; on every
+// ordinary end main destroys them through Reset before the application goes.
 Windows &Windows::Get()
 {
-    static Windows windows;
-    return windows;
+    static Windows *const windows = new Windows;
+    return *windows;
 }
 
 Windows::~Windows() = default;

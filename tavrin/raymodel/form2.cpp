@@ -496,12 +496,13 @@ double form2::Rnd()
 }
 
 // The sweep takes no input until it has ended: what the user does meanwhile
-// is held back and handled afterwards, a close request included.
+// is held back and handled afterwards, except that presses of the two sweep
+// buttons queue one more sweep at most, and a close ends the program at once.
 void form2::SweepImpactParameter(SweepMode mode)
 {
     if (sweeping_) return;
     sweeping_ = true;
-    InputHold hold;
+    InputHold hold({Command6, Command7});
     if (mode == SweepMode::Fast) {
         Label6->setVisible(false);
         sceneTally_ = {};
@@ -511,14 +512,15 @@ void form2::SweepImpactParameter(SweepMode mode)
         NoteRay(false, 0);
         if (mode == SweepMode::Slow) PaceSlowSweep();
     };
-    model.SweepImpactParameter(*Picture3, *Picture1, mode, [this] { return Rnd(); }, afterRay);
+    model.SweepImpactParameter(*Picture3, *Picture1, mode, [this] { return Rnd(); }, afterRay, EndRequested);
     DescribePictures();
     sweeping_ = false;
     hold.Release();
 }
 
-// Shows the ray just drawn and lets the window live (repaints, timers) until
-// the step has lasted its time. Input stays queued for after the sweep.
+// Shows the ray just drawn and lets the window live (repaints, timers, and
+// the input that the hold keeps for after the sweep) until the step has
+// lasted its time.
 void form2::PaceSlowSweep()
 {
     Picture3->FlushNow();
@@ -529,7 +531,7 @@ void form2::PaceSlowSweep()
         const qint64 left = kSlowStepMs - stepClock_.elapsed();
         if (left <= 0) break;
         wake.start(int(left));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     stepClock_.start();
     ClearUpperVectorState();

@@ -3,15 +3,23 @@
 //
 // The sweep of the ray model draws ray after ray inside one click handler.
 // It lets the window repaint between rays, but what the user does meanwhile
-// (presses, moves, keys, a click on an option, closing a window) must wait
-// until the sweep is over, as if the program had been too busy to look.
-// The hold sees every event of the application, however it was delivered:
-// input is kept and posted again after the release; a close request is
-// refused for now and asked for again after the release.
+// (presses, moves, keys, a click on an option) must wait until the sweep is
+// over, as if the program had been too busy to look. The hold sees every
+// event of the application, however it was delivered: input is kept and
+// posted again after the release.
+//
+// Two things are not simply kept:
+// - a request to close one of the program's windows goes through at once,
+//   and whatever was held is dropped: closing ends the program, and a user
+//   who closes must not wait for the work queued before;
+// - of the presses on the buttons named at the start, only the first is
+//   kept: one press queues one more run of the computation, and a user
+//   clicking impatiently does not queue a run per click.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,17 +30,18 @@ namespace rb::tavrin {
 
 class InputHold : public QObject {
 public:
-    // Starts holding at once.
-    InputHold();
+    // Starts holding at once. Presses on any of onePress after the first
+    // are dropped while the first is held.
+    explicit InputHold(std::vector<QWidget *> onePress = {});
     // Releases whatever is still held.
     ~InputHold() override;
 
     // Stops holding: the kept input is posted to its receivers in the order
-    // it came, then every window whose close was refused is closed.
+    // it came.
     void Release();
 
-    // True when a window asked to close while the hold was on.
-    bool CloseHeld() const { return !closes_.empty(); }
+    // True once one of the program's windows was asked to close.
+    bool Closing() const { return closing_; }
 
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override;
@@ -40,11 +49,18 @@ protected:
 private:
     struct Held {
         QPointer<QObject> receiver;
-        std::unique_ptr<QEvent> event;
+        std::function<std::unique_ptr<QEvent>()> make;
     };
+    // False when the event belongs to a press of a button in onePress_ that
+    // comes after the one already held.
+    bool Keep(QObject *receiver, const QEvent *event);
+
     std::vector<Held> input_;
-    std::vector<QPointer<QWidget>> closes_;
+    std::vector<QPointer<QWidget>> onePress_;
     bool holding_ = false;
+    bool closing_ = false;
+    bool pressHeld_ = false; // a press on one of onePress_ is held
+    bool dropping_ = false;  // inside a later press, until its release
 };
 
 } // namespace rb::tavrin

@@ -144,10 +144,13 @@ public:
     // text before. The slow mode paces itself with 20000 sine evaluations per
     // ray. rnd returns uniform numbers in [0, 1); afterRay, if set, runs after
     // every ray (a window repaints there, and must leave the processor's
-    // vector state clean for the maths of the next ray).
+    // vector state clean for the maths of the next ray). The sweep has no
+    // way to be stopped by the user; it only gives up, before its next ray,
+    // once ending, if set, says that the program is ending.
     void SweepImpactParameter(Canvas &scene, Canvas &strip, SweepMode mode,
                               const std::function<double()> &rnd,
-                              const std::function<void()> &afterRay = {});
+                              const std::function<void()> &afterRay = {},
+                              const std::function<bool()> &ending = {});
 
 private:
     bool Traceable() const; // k is one of the numbers the window offers

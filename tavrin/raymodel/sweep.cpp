@@ -50,13 +50,15 @@ void RayModel::DotOnStrip(Canvas &strip, const std::function<double()> &rnd)
 
 void RayModel::SweepImpactParameter(Canvas &scene, Canvas &strip, SweepMode mode,
                                     const std::function<double()> &rnd,
-                                    const std::function<void()> &afterRay)
+                                    const std::function<void()> &afterRay,
+                                    const std::function<bool()> &ending)
 {
     if (mode == SweepMode::Fast) scene.Cls();
     DrawDropOutline(scene);
     SetRefractiveIndex();
     if (const auto row = SweepRowFor(reflCount, mode)) {
         for (const float counter : SweepCounters(*row)) {
+            if (ending && ending()) return;
             if (mode == SweepMode::Slow) BusyDelay();
             curY = SweepImpact(counter, mode, rnd);
             TraceRay(scene);

@@ -32,15 +32,43 @@ void PostMouse(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button
     QCoreApplication::postEvent(w, new QMouseEvent(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier));
 }
 
+// Swallows the stream's final close, which comes while no sweep runs, and
+// closes the window again from inside a slow sweep started for the purpose:
+// the close must end the program at once.
+class CloseInsideASlowSweep : public QObject {
+public:
+    explicit CloseInsideASlowSweep(tavrin::form2 &f) : QObject(&f), f_(f) { f.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (watched != &f_ || e->type() != QEvent::Close || used_ || f_.Sweeping()) return false;
+        used_ = true;
+        QMetaObject::invokeMethod(
+            &f_,
+            [this] {
+                QCoreApplication::postEvent(&f_, new QCloseEvent);
+                f_.Command6->click();
+            },
+            Qt::QueuedConnection);
+        e->ignore();
+        return true;
+    }
+
+private:
+    tavrin::form2 &f_;
+    bool used_ = false;
+};
+
 // Input that arrives while a sweep runs: each time a sweep button goes
 // down, a few presses, drags and option clicks are queued behind it, so the
-// sweep meets them while it draws. The eighth sweep also meets a request to
-// close the window, which must end the program once that sweep is over.
-void QueueInputBehindSweeps(tavrin::form2 &f)
+// sweep meets them while it draws. The final close comes inside a sweep.
+void QueueInputBehindSweeps(tavrin::form2 &f, unsigned seed)
 {
-    static std::mt19937 rng(1207);
-    static int sweeps = 0;
-    sweeps = 0;
+    // Its own stream from the seed, not the driver's numbers over again.
+    static std::mt19937 rng;
+    std::seed_seq own{seed, 1u};
+    rng.seed(own);
     const auto queue = [&f] {
         const auto pick = [](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
         const auto unit = [] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); };
@@ -58,10 +86,10 @@ void QueueInputBehindSweeps(tavrin::form2 &f)
             }
             PostMouse(w, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
         }
-        if (++sweeps == 8) QCoreApplication::postEvent(&f, new QCloseEvent);
     };
     QObject::connect(f.Command6, &QPushButton::pressed, &f, queue);
     QObject::connect(f.Command7, &QPushButton::pressed, &f, queue);
+    new CloseInsideASlowSweep(f);
 }
 
 } // namespace
@@ -70,14 +98,14 @@ std::vector<Program> Programs()
 {
     return {
         {QStringLiteral("streu"),
-         [] {
+         [](unsigned) {
              auto *f = new streu::Form1;
              f->Form_Load();
              f->show();
              return static_cast<QWidget *>(f);
          }},
         {QStringLiteral("prisma"),
-         [] {
+         [](unsigned) {
              auto *f = new prisma::Form1;
              f->Form_Load();
              f->show();
@@ -85,7 +113,7 @@ std::vector<Program> Programs()
          }},
         // tavrin from its start window; the driver's clicks open the models.
         {QStringLiteral("tavrin"),
-         [] {
+         [](unsigned) {
              auto &start = tavrin::Windows::Get().StartForm();
              start.show();
              return static_cast<QWidget *>(&start);
@@ -93,50 +121,50 @@ std::vector<Program> Programs()
          StartWindowEnd},
         // tavrin with the ray model open, as after the left "Start".
         {QStringLiteral("tavrin-ray"),
-         [] {
+         [](unsigned) {
              auto &ray = tavrin::Windows::Get().RayForm();
              ray.show();
              return static_cast<QWidget *>(&ray);
          },
-         StartWindowEnd},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().RayForm().Command6); }},
         // The ray model with input arriving in the middle of its sweeps.
         {QStringLiteral("tavrin-ray-busy"),
-         [] {
+         [](unsigned seed) {
              auto &ray = tavrin::Windows::Get().RayForm();
              ray.show();
-             QueueInputBehindSweeps(ray);
+             QueueInputBehindSweeps(ray, seed);
              return static_cast<QWidget *>(&ray);
          },
          StartWindowEnd},
         // tavrin with the wave model open beside the start window.
         {QStringLiteral("tavrin-wave"),
-         [] {
+         [](unsigned) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
              return static_cast<QWidget *>(&wave);
          },
-         StartWindowEnd},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().WaveForm().Command2); }},
         // The wave model with clicks arriving in the middle of its runs, and
         // closed in the middle of a sweep at the end.
         {QStringLiteral("tavrin-wave-busy"),
-         [] {
+         [](unsigned seed) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
-             DisturbWaveRuns(wave);
+             DisturbWaveRuns(wave, seed);
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},
         // The same in the whole-drop model with Airy's theory shown.
         {QStringLiteral("tavrin-wave-whole-busy"),
-         [] {
+         [](unsigned seed) {
              tavrin::Windows::Get().StartForm().show();
              auto &wave = tavrin::Windows::Get().WaveForm();
              wave.show();
              wave.Option3D7->click();
              wave.Check1->click();
-             DisturbWaveRuns(wave);
+             DisturbWaveRuns(wave, seed);
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},

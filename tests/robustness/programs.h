@@ -12,10 +12,15 @@ namespace rb::robustness {
 
 struct Program {
     QString name;
-    std::function<QWidget *()> open;
+    // Opens the windows; input the program queues for itself follows seed.
+    std::function<QWidget *(unsigned seed)> open;
     // Controls the random stream leaves alone, so that it runs its full
     // length: a program's own "End" button would cut most runs short.
     std::function<bool(const QWidget *)> spare = {};
+    // A button that starts a long run. On a real display the stream ends by
+    // pressing it and closing the window through the window manager while
+    // the run goes on.
+    std::function<QWidget *()> busy = {};
 };
 
 std::vector<Program> Programs();

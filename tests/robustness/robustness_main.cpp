@@ -3,15 +3,21 @@
 // on every surface, clicks on scroll bars followed by keys and wheel turns,
 // keys and wheel turns to whatever has the focus, typing, paint requests,
 // resizes — and finally closes the main window. It passes when nothing
-// crashed, no drawing call was handed a NaN or infinite coordinate, and the
-// close ended the program with status 0.
+// crashed, no drawing call was handed a NaN or infinite coordinate, the
+// program never went long without yielding to its event loop, and the close
+// ended the program with status 0 within a short time.
 //
-//   regenbogen_robustness PROGRAM EVENTS [SEED]
+//   regenbogen_robustness [--x11] PROGRAM EVENTS [SEED]
+//
+// With --x11 the windows open on the display and the stream goes through
+// the X server (x_driver.h).
 #include "app.h"
 #include "canvas.h"
 #include "picture.h"
 #include "programs.h"
 #include "tavrin/wavemodel/wave_runs.h"
+#include "watchdog.h"
+#include "x_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +30,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -38,11 +45,15 @@ public:
 
     void Run()
     {
-        while (left_-- > 0 && !rb::EndRequested()) {
+        using namespace rb::robustness;
+        while (left_-- > 0 && !rb::EndRequested() && !FinalCloseSent()) {
             Step();
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
-        if (!rb::EndRequested() && main_) main_->close();
+        if (!rb::EndRequested() && !FinalCloseSent() && main_) {
+            NoteFinalClose();
+            main_->close();
+        }
     }
 
 private:
@@ -203,8 +214,13 @@ private:
 
 int main(int argc, char **argv)
 {
+    const bool onDisplay = argc > 1 && std::strcmp(argv[1], "--x11") == 0;
+    if (onDisplay) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3 && !(argc == 2 && std::strcmp(argv[1], "--list") == 0)) {
-        std::fprintf(stderr, "usage: %s PROGRAM EVENTS [SEED]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--x11] PROGRAM EVENTS [SEED]\n", argv[0]);
         return 2;
     }
     if (std::strcmp(argv[1], "--list") == 0) {
@@ -221,23 +237,22 @@ int main(int argc, char **argv)
     const long events = std::strtol(argv[2], nullptr, 10);
     const unsigned seed = argc > 3 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : 20261207u;
 
-    QWidget *main = nullptr;
-    std::function<bool(const QWidget *)> spare;
-    for (const auto &p : rb::robustness::Programs())
-        if (p.name == name) {
-            main = p.open();
-            spare = p.spare;
-        }
-    if (!main) {
+    const auto programs = rb::robustness::Programs();
+    const auto program = std::find_if(programs.begin(), programs.end(), [&](const auto &p) { return p.name == name; });
+    if (program == programs.end()) {
         std::fprintf(stderr, "unknown program %s\n", argv[1]);
         return 2;
     }
-    Driver driver(main, events, seed, spare);
-    QTimer::singleShot(0, [&driver] { driver.Run(); });
+    QWidget *main = program->open(seed);
+    Driver driver(main, events, seed, program->spare);
+    rb::robustness::XDriver xdriver(main, events, seed, program->spare, program->busy);
+    QTimer::singleShot(0, [&] { onDisplay ? xdriver.Run() : driver.Run(); });
+    rb::robustness::StartWatch({});
     const int status = app.exec();
+    const long stall = rb::robustness::StopWatch();
     const auto bad = rb::Canvas::NonFiniteCount();
-    std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu\n", argv[1], events, seed,
-                status, static_cast<unsigned long long>(bad));
+    std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu, longest time without yielding %ld ms\n",
+                argv[1], events, seed, status, static_cast<unsigned long long>(bad), stall);
     if (!rb::EndRequested()) {
         std::fprintf(stderr, "closing the main window did not end the program\n");
         return 4;

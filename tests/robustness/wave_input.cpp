@@ -74,9 +74,12 @@ private:
 
 } // namespace
 
-void DisturbWaveRuns(tavrin::Form5 &f)
+void DisturbWaveRuns(tavrin::Form5 &f, unsigned seed)
 {
-    static std::mt19937 rng(4711);
+    // Its own stream from the seed, not the driver's numbers over again.
+    static std::mt19937 rng;
+    std::seed_seq own{seed, 2u};
+    rng.seed(own);
     QObject::connect(f.Command2, &QPushButton::pressed, &f, [&f] {
         if (f.RunsActive() < kDeepestRuns) QueueClicks(f, rng);
     });

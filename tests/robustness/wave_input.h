@@ -13,7 +13,7 @@ namespace rb::robustness {
 // phasor model and the theory), so the
 // sweep meets them in its yields: stops, nested runs, changed settings.
 // The final close of the window is turned into a close in the middle of a
-// sweep, which must end the program at once.
-void DisturbWaveRuns(tavrin::Form5 &f);
+// sweep, which must end the program at once. The clicks follow seed.
+void DisturbWaveRuns(tavrin::Form5 &f, unsigned seed);
 
 } // namespace rb::robustness

@@ -3,6 +3,7 @@
 // rays by hand and the two sweeps.
 #include "app.h"
 #include "tavrin/raymodel/form2.h"
+#include "tavrin/raymodel/input_hold.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/windows.h"
@@ -396,28 +397,73 @@ TEST_F(TavrinWindows, SlowSweepBuildsUpVisiblyAndHoldsInputUntilItEnds)
     EXPECT_FALSE(f.Label6->isVisible()); // and so did the press
 }
 
-TEST_F(TavrinWindows, CloseAskedForDuringASlowSweepEndsTheProgramWhenItEnds)
+// A close during a sweep ends the program at once: the sweep stops before
+// its last ray, and the input held until then is dropped.
+TEST_F(TavrinWindows, CloseDuringASlowSweepEndsTheProgramAtOnce)
 {
     form2 &f = Windows::Get().RayForm();
-    f.Option2->setChecked(true); // 80 rays, about 2 s
+    f.Option2->setChecked(true); // 80 rays, the last at b = 799
     Settle();
-    bool shownAfterClose = false, sweepingAtEnd = true;
-    QElapsedTimer clock;
-    QObject::connect(&f, &Form::Unload, [&] { sweepingAtEnd = f.Sweeping(); });
-    QTimer::singleShot(0, [&f, &clock] {
-        clock.start();
-        f.Command6->click();
-    });
-    QTimer::singleShot(300, [&f, &shownAfterClose] {
-        f.close();
-        shownAfterClose = f.isVisible() && f.Sweeping();
-    });
+    QTimer::singleShot(0, [&f] { f.Command6->click(); });
+    QTimer::singleShot(150, [&f] { QTest::mouseClick(f.Option1, Qt::LeftButton, {}, QPoint(5, f.Option1->height() / 2)); });
+    QTimer::singleShot(300, [&f] { f.close(); });
     EXPECT_EQ(RunUntilEnd(), 0);
     EXPECT_TRUE(EndRequested());
-    EXPECT_TRUE(shownAfterClose);
-    EXPECT_FALSE(sweepingAtEnd);
-    EXPECT_GE(clock.elapsed(), 80 * 25 - 10);
+    EXPECT_FALSE(f.Sweeping());
+    EXPECT_LT(f.model.curY, 790);
+    EXPECT_EQ(f.model.reflCount, 2);
     EXPECT_FALSE(f.isVisible());
+}
+
+// While input is held, presses of the buttons that start a run queue one
+// run at most, whether they come through the window or to the button, by
+// mouse or by key; the rest of the input keeps its order. A close goes
+// through at once and drops what was held.
+TEST_F(TavrinWindows, HeldInputQueuesOneRunAndYieldsToAClose)
+{
+    Form top;
+    auto *slow = new QPushButton(QStringLiteral("slow"), &top);
+    auto *fast = new QPushButton(QStringLiteral("fast"), &top);
+    auto *option = new QPushButton(QStringLiteral("option"), &top);
+    slow->setGeometry(0, 0, 80, 30);
+    fast->setGeometry(0, 40, 80, 30);
+    option->setGeometry(0, 80, 80, 30);
+    top.resize(100, 120);
+    top.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+    QStringList clicked;
+    for (QPushButton *b : {slow, fast, option})
+        QObject::connect(b, &QPushButton::clicked, [&clicked, b] { clicked << b->text(); });
+    const auto viaWindow = [&top](QWidget *w) {
+        QTest::mouseClick(top.windowHandle(), Qt::LeftButton, {}, w->mapTo(&top, w->rect().center()));
+    };
+
+    {
+        InputHold hold({slow, fast});
+        viaWindow(slow);
+        viaWindow(option);
+        viaWindow(slow);
+        QTest::keyClick(slow, Qt::Key_Space);
+        viaWindow(fast);
+        QTest::mouseClick(slow, Qt::LeftButton);
+        viaWindow(option);
+        EXPECT_TRUE(clicked.isEmpty());
+    }
+    Settle();
+    EXPECT_EQ(clicked, QStringList({"slow", "option", "option"}));
+
+    clicked.clear();
+    bool closed = false;
+    QObject::connect(&top, &Form::Unload, [&closed] { closed = true; });
+    {
+        InputHold hold({slow, fast});
+        viaWindow(option);
+        top.close();
+        EXPECT_TRUE(closed && hold.Closing());
+        viaWindow(slow);
+    }
+    Settle();
+    EXPECT_TRUE(clicked.isEmpty());
 }
 
 TEST_F(TavrinWindows, FastSweepWipesTheRaysHidesTheHelpAndKeepsTheMarks)

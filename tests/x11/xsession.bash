@@ -61,7 +61,10 @@ xs_start() {
 
 # Kills the X server under the running programs, as a crash of the display
 # or a lost remote connection does.
-xs_kill_server() { kill -9 "$XS_XVFB_PID" 2>/dev/null || true; }
+xs_kill_server() {
+  kill -9 "$XS_XVFB_PID" 2>/dev/null || true
+  { wait "$XS_XVFB_PID"; } 2>/dev/null || true
+}
 
 # xs_launch VAR program args...: starts a program on the display; its pid
 # lands in VAR, its output in $XS_TMP/VAR.log. A small wrapper keeps the exit
@@ -70,8 +73,11 @@ xs_kill_server() { kill -9 "$XS_XVFB_PID" 2>/dev/null || true; }
 # a subshell that could not wait for the program itself.
 xs_launch() {
   local var=$1; shift
-  ( REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1
-    echo $? >"$XS_TMP/$BASHPID.status.tmp" && mv "$XS_TMP/$BASHPID.status.tmp" "$XS_TMP/$BASHPID.status" ) &
+  # The wrapper inherits the caller's errexit: a failing program would end it
+  # before the status is written, unless the status is caught with ||.
+  ( status=0
+    REGENBOGEN_WIDGET_MAP="$XS_TMP/$var.widgets" "$@" >"$XS_TMP/$var.log" 2>&1 || status=$?
+    echo "$status" >"$XS_TMP/$BASHPID.status.tmp" && mv "$XS_TMP/$BASHPID.status.tmp" "$XS_TMP/$BASHPID.status" ) &
   printf -v "$var" '%s' "$!"
   XS_PIDS+=("$!")
 }
@@ -86,7 +92,7 @@ xs_exit_status() {
     echo running
   fi
 }
-xs_gone() { ! kill -0 "$1" 2>/dev/null; }
+xs_gone() { ! kill -0 "$1" 2>/dev/null || [ -e "$XS_TMP/$1.status" ]; }
 
 # Windows, found by their title (a regular expression). Minimised windows are
 # unmapped, so xs_window_any also finds those.
@@ -165,4 +171,50 @@ xs_controls_off() {
           ($1 in wx && (r[1] < wx[$1] || r[2] < wy[$1] || r[1] + r[3] > wr[$1] || r[2] + r[4] > wb[$1])))
         print substr($1, 1, 30) ": " $2 " \"" $3 "\" at " $5
     }' "$XS_TMP/$1.widgets"
+}
+
+# The processor time a launched program has used, in clock ticks (user +
+# system), with that of its wrapper shell: PID is the wrapper's.
+xs_cpu_ticks() {
+  local p ticks=0 t
+  for p in "$1" $(cat /proc/"$1"/task/*/children 2>/dev/null); do
+    t=$(awk '{ print $14 + $15 }' "/proc/$p/stat" 2>/dev/null) && ticks=$((ticks + t))
+  done
+  echo "$ticks"
+}
+# xs_busy PID TICKS SINCE: true once the program has used TICKS more clock
+# ticks than SINCE. An idle program uses none, so this tells that a run it
+# was asked for is under way.
+xs_busy() { [ "$(xs_cpu_ticks "$1")" -ge $(($3 + $2)) ]; }
+
+# xs_exit_ms VAR PID SECONDS: waits for the program to end, polling every
+# 10 ms; VAR gets "STATUS MS", the milliseconds from the call to the end, or
+# "running" when it did not end in time.
+xs_exit_ms() {
+  local var=$1 pid=$2 limit=$3 t0 now
+  t0=$(date +%s%N)
+  while [ ! -s "$XS_TMP/$pid.status" ]; do
+    now=$(date +%s%N)
+    if [ $((now - t0)) -ge $((limit * 1000000000)) ]; then printf -v "$var" running; return; fi
+    sleep 0.01
+  done
+  now=$(date +%s%N)
+  printf -v "$var" '%s %s' "$(cat "$XS_TMP/$pid.status")" $(((now - t0) / 1000000))
+}
+
+# xs_widget_steady VAR TITLE_REGEX TEXT [N]: true when the widget is on the
+# screen and has stayed put for 300 ms. A window the window manager has just
+# placed, framed or laid out again may still move, and for a moment the map
+# shows where it was: a click there would miss.
+xs_widget_steady() {
+  local before
+  before=$(xs_widget "$@")
+  [ -n "$before" ] || return 1
+  sleep 0.3
+  [ "$(xs_widget "$@")" = "$before" ]
+}
+# xs_click_steady VAR TITLE_REGEX TEXT [N]: clicks the widget once it is steady.
+xs_click_steady() {
+  xs_wait 10 xs_widget_steady "$@" || xs_fail "no steady '$3' in a window '$2'"
+  xs_click $(xs_widget "$@")
 }
