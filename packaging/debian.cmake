@@ -16,11 +16,11 @@ set(CPACK_PACKAGE_NAME regenbogen)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${REGENBOGEN_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching programs on how a rainbow comes about")
-set(CPACK_PACKAGE_DESCRIPTION "Three small interactive simulations for physics lessons, with German or
-English windows. tavrin shows the ray model and the wave model of the rainbow in a
-water drop; prisma plots the deviation of a ray by a prism and its minimum;
-streu plots the direction of the light leaving a drop against the impact
-parameter, whose turning points are the rainbow angles.")
+set(CPACK_PACKAGE_DESCRIPTION "Three small interactive simulations for physics lessons, with German
+or English windows. tavrin shows the ray model and the wave model of the
+rainbow in a water drop; prisma plots the deviation of a ray by a prism and
+its minimum; streu plots the direction of the light leaving a drop against
+the impact parameter, whose turning points are the rainbow angles.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
