@@ -1,6 +1,6 @@
 // Benchmarks of the drawing layer and the plots, on the offscreen screen the
 // Makefile configures (1920x1080).
-#include "app.h"
+#include "common/app/app.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

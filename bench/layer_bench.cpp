@@ -1,6 +1,6 @@
 // The drawing layer: cost of one operation, and of yielding after every ray.
-#include "app.h"
-#include "picture.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/picture.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,9 +2,9 @@
 // every partial ray, and the fast sweep for each number of reflections in
 // the ray-model window, on the offscreen screen the Makefile configures
 // (1920x1080).
-#include "picture.h"
+#include "common/widgets/picture.h"
 #include "tavrin/raymodel/form2.h"
-#include "tavrin/windows.h"
+#include "tavrin/navigation.h"
 
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@
 namespace {
 
 using rb::tavrin::form2;
-using rb::tavrin::Windows;
+using rb::tavrin::Navigation;
 
 // 17 segments on a full-HD surface with the scene's "Details" scale.
 void BM_TraceRayK5(benchmark::State &state)
@@ -40,11 +40,11 @@ BENCHMARK(BM_TraceRayK5)->Unit(benchmark::kMicrosecond);
 // each with its dot on the strip.
 void BM_FastSweep(benchmark::State &state)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     QTest::qWait(50);
     f.model.reflCount = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state) f.Command7_Click();
-    Windows::Get().Reset();
+    Navigation::Get().Reset();
 }
 BENCHMARK(BM_FastSweep)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
 

@@ -1,10 +1,10 @@
 // The wave-model window's sweep against the bare maths of its 61 311
 // phasors, on the offscreen screen the Makefile configures (1920x1080).
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/wavemodel/wave_fan.h"
-#include "tavrin/wavemodel/wave_runs.h"
-#include "tavrin/windows.h"
-#include "vector_state.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/navigation.h"
+#include "common/widgets/vector_state.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -22,7 +22,7 @@ using rb::tavrin::Form5;
 Form5 &OpenWindow(bool figures)
 {
     rb::tavrin::SetRunPace(0); // the maths and the drawing, not the pace for the eye
-    Form5 &f = rb::tavrin::Windows::Get().WaveForm();
+    Form5 &f = rb::tavrin::Navigation::Get().WaveForm();
     f.show();
     QTest::qWait(50);
     (figures ? f.Option3D4 : f.Option3D5)->click();
@@ -73,7 +73,7 @@ void BM_WaveSweepFiguresOffVsBareLoop(benchmark::State &state)
     state.counters["bare_loop_ms"] = bare / n;
     state.counters["sweep_ms"] = sweep / n;
     state.counters["ratio"] = sweep / bare;
-    rb::tavrin::Windows::Get().Reset();
+    rb::tavrin::Navigation::Get().Reset();
 }
 BENCHMARK(BM_WaveSweepFiguresOffVsBareLoop)->Iterations(20)->Unit(benchmark::kMillisecond);
 
@@ -104,7 +104,7 @@ void BM_WaveSweepFiguresOn(benchmark::State &state)
     state.counters["sweep_ms"] = sweep / n;
     state.counters["longest_gap_ms"] = longestGap;
     state.counters["event_passes"] = passes / n;
-    rb::tavrin::Windows::Get().Reset();
+    rb::tavrin::Navigation::Get().Reset();
 }
 BENCHMARK(BM_WaveSweepFiguresOn)->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -127,7 +127,7 @@ void BM_WholeDropSweepFiguresOffVsFan(benchmark::State &state)
     state.counters["fan_sweep_ms"] = fan / n;
     state.counters["whole_drop_sweep_ms"] = whole / n;
     state.counters["ratio"] = whole / fan;
-    rb::tavrin::Windows::Get().Reset();
+    rb::tavrin::Navigation::Get().Reset();
 }
 BENCHMARK(BM_WholeDropSweepFiguresOffVsFan)->Iterations(10)->Unit(benchmark::kMillisecond);
 
@@ -150,7 +150,7 @@ void BM_WaveSweepPaced(benchmark::State &state)
     }
     rb::tavrin::SetRunPace(0);
     state.counters["sweep_s"] = sweep / 1000 / double(state.iterations());
-    rb::tavrin::Windows::Get().Reset();
+    rb::tavrin::Navigation::Get().Reset();
 }
 BENCHMARK(BM_WaveSweepPaced)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 

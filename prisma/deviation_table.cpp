@@ -1,7 +1,7 @@
-#include "deviation_table.h"
+#include "prisma/deviation_table.h"
 
-#include "csv.h"
-#include "deviation_plot.h"
+#include "common/canvas/csv.h"
+#include "prisma/model/deviation_plot.h"
 
 #include <QCoreApplication>
 #include <cmath>

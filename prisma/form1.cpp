@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "prisma/form1.h"
 
-#include "app.h"
-#include "controls.h"
-#include "deviation_plot.h"
-#include "deviation_table.h"
-#include "fonts.h"
-#include "minimum_deviation.h"
-#include "number_text.h"
-#include "units.h"
-#include "window_saver.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/controls.h"
+#include "prisma/model/deviation_plot.h"
+#include "prisma/deviation_table.h"
+#include "common/widgets/fonts.h"
+#include "prisma/model/minimum_deviation.h"
+#include "common/widgets/number_text.h"
+#include "common/widgets/units.h"
+#include "common/export/window_saver.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // its apex angle and its refractive index.
 #pragma once
 
-#include "form.h"
+#include "common/widgets/form.h"
 
 class QLabel;
 class QLineEdit;

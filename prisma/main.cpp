@@ -1,10 +1,10 @@
 // prisma: the deviation of a ray by a prism against its angle of incidence;
 // the lowest point of the curve is the minimum deviation.
-#include "app.h"
-#include "command_line.h"
-#include "language.h"
-#include "form1.h"
-#include "headless_save.h"
+#include "common/app/app.h"
+#include "common/app/command_line.h"
+#include "common/app/language.h"
+#include "prisma/form1.h"
+#include "common/export/headless_save.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "streu/form1.h"
 
-#include "app.h"
-#include "controls.h"
-#include "fonts.h"
-#include "number_text.h"
-#include "rainbow_ray.h"
-#include "scatter_plot.h"
-#include "scatter_table.h"
-#include "units.h"
-#include "window_saver.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/fonts.h"
+#include "common/widgets/number_text.h"
+#include "streu/model/rainbow_ray.h"
+#include "streu/model/scatter_plot.h"
+#include "streu/scatter_table.h"
+#include "common/widgets/units.h"
+#include "common/export/window_saver.h"
 
 #include <QLabel>
 #include <QLineEdit>

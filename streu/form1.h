@@ -2,7 +2,7 @@
 // leaving a drop, and the scroll bar for the number of reflections.
 #pragma once
 
-#include "form.h"
+#include "common/widgets/form.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 // streu: the direction of the light a drop sends out, against the impact
 // parameter, for 1 to 15 reflections inside the drop.
-#include "app.h"
-#include "command_line.h"
-#include "language.h"
-#include "form1.h"
-#include "headless_save.h"
+#include "common/app/app.h"
+#include "common/app/command_line.h"
+#include "common/app/language.h"
+#include "streu/form1.h"
+#include "common/export/headless_save.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "scatter_table.h"
+#include "streu/scatter_table.h"
 
-#include "csv.h"
-#include "scatter_plot.h"
+#include "common/canvas/csv.h"
+#include "streu/model/scatter_plot.h"
 
 #include <QCoreApplication>
 

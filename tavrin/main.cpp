@@ -1,10 +1,10 @@
 // tavrin: two models of the rainbow, the ray model and the wave model, opened
 // from a start window.
-#include "app.h"
-#include "command_line.h"
-#include "language.h"
-#include "start/form3.h"
-#include "windows.h"
+#include "common/app/app.h"
+#include "common/app/command_line.h"
+#include "common/app/language.h"
+#include "tavrin/start/form3.h"
+#include "tavrin/navigation.h"
 
 #include <QApplication>
 
@@ -24,8 +24,8 @@ int main(int argc, char **argv)
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
     rb::InitApplication(app, language);
-    rb::tavrin::Windows::Get().StartForm().show();
+    rb::tavrin::Navigation::Get().StartForm().show();
     const int status = app.exec();
-    rb::tavrin::Windows::Get().Reset();
+    rb::tavrin::Navigation::Get().Reset();
     return status;
 }

@@ -1,9 +1,10 @@
 // The canvas state every surface shares: scales, current point, colours,
 // and the guard against non-finite coordinates.
-#include "clip.h"
-#include "draw_log.h"
-#include "recording_canvas.h"
-#include "scale_map.h"
+#include "common/canvas/clip.h"
+#include "common/canvas/draw_log.h"
+#include "tests/support/recording_canvas.h"
+#include "common/canvas/scale_map.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ TEST(Canvas, ColourAndWidthAreResolvedPerOperation)
 
 TEST(Canvas, NonFiniteCoordinatesAreCountedAndDropped)
 {
-    Canvas::ResetNonFiniteCount();
+    ResetDroppedNonFiniteCalls();
     RecordingCanvas c;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -95,10 +96,10 @@ TEST(Canvas, NonFiniteCoordinatesAreCountedAndDropped)
     c.PSet(0, inf);
     c.Circle(0, 0, nan);
     c.LineTo(2, 2);
-    EXPECT_EQ(Canvas::NonFiniteCount(), 3u);
+    EXPECT_EQ(DroppedNonFiniteCalls(), 3u);
     ASSERT_EQ(c.Ops().size(), 2u);
     EXPECT_EQ(c.Ops()[1].x1, 1); // the dropped calls did not move the current point
-    Canvas::ResetNonFiniteCount();
+    ResetDroppedNonFiniteCalls();
 }
 
 TEST(Clip, CutsSegmentsToTheRectangle)

@@ -1,7 +1,7 @@
 // The programs' start-up as a shell sees it: answers and status codes without
 // any display, and the private runtime folder.
-#include "app.h"
-#include "command_line.h"
+#include "common/app/app.h"
+#include "common/app/command_line.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // Test main for window tests: GoogleTest reads its flags first (test
 // discovery lists the tests without a display), then the application starts.
-#include "app.h"
+#include "common/app/app.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

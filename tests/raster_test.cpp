@@ -1,5 +1,5 @@
 // Pixel checks of the line rasteriser and the picture on tiny images.
-#include "raster.h"
+#include "common/widgets/raster.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,15 +1,13 @@
-#include "form2.h"
+#include "tavrin/raymodel/form2.h"
 
-#include "app.h"
-#include "controls.h"
-#include "fonts.h"
-#include "input_hold.h"
-#include "start/form3.h"
-#include "strip_table.h"
-#include "units.h"
-#include "vector_state.h"
-#include "windows.h"
-#include "window_saver.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/fonts.h"
+#include "tavrin/raymodel/input_hold.h"
+#include "tavrin/raymodel/strip_table.h"
+#include "common/widgets/units.h"
+#include "common/widgets/vector_state.h"
+#include "common/export/window_saver.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -351,7 +349,7 @@ void form2::Form_Unload() { End(); }
 
 void form2::Command4_Click()
 {
-    Windows::Get().StartForm().BringToUser();
+    emit StartRequested();
     hide();
 }
 

@@ -4,8 +4,8 @@
 // rays are sent through the drop by hand or by the sweep.
 #pragma once
 
-#include "form.h"
-#include "ray_model.h"
+#include "common/widgets/form.h"
+#include "tavrin/raymodel/model/ray_model.h"
 
 #include <QElapsedTimer>
 #include <random>
@@ -73,6 +73,10 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4; // "30°" … "60°"
     QPushButton *Command2; // "cls" on the scene
     QLabel *Label6;        // how to place rays
+
+signals:
+    // "Menu": the user asked for the start window.
+    void StartRequested();
 
 protected:
     void LayOut() override;

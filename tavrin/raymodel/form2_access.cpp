@@ -2,9 +2,9 @@
 // controls that have no caption of their own, the scene and the strip told
 // in words, with the numbers they show, after every ray and every sweep, and
 // the scene's keys.
-#include "form2.h"
+#include "tavrin/raymodel/form2.h"
 
-#include "number_text.h"
+#include "common/widgets/number_text.h"
 
 #include <QLabel>
 #include <cmath>

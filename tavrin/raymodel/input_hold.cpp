@@ -1,6 +1,6 @@
-#include "input_hold.h"
+#include "tavrin/raymodel/input_hold.h"
 
-#include "form.h"
+#include "common/widgets/form.h"
 
 #include <QApplication>
 #include <QCoreApplication>

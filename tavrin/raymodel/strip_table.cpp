@@ -1,6 +1,6 @@
-#include "strip_table.h"
+#include "tavrin/raymodel/strip_table.h"
 
-#include "csv.h"
+#include "common/canvas/csv.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 // its ray, oldest first.
 #pragma once
 
-#include "ray_model.h"
+#include "tavrin/raymodel/model/ray_model.h"
 
 #include <QByteArray>
 #include <vector>

@@ -1,13 +1,10 @@
-#include "form3.h"
+#include "tavrin/start/form3.h"
 
-#include "app.h"
-#include "controls.h"
-#include "fonts.h"
-#include "raymodel/form2.h"
-#include "units.h"
-#include "wavemodel/form5.h"
-#include "window_saver.h"
-#include "windows.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/fonts.h"
+#include "common/widgets/units.h"
+#include "common/export/window_saver.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -208,11 +205,11 @@ void Form3::Form_Click() { illustrations.DrawClickRays(*Picture1, [] { return Do
 
 void Form3::Command4_Click()
 {
-    Windows::Get().RayForm().BringToUser();
+    emit RayModelRequested();
     hide();
 }
 
-void Form3::Command3_Click() { Windows::Get().WaveForm().BringToUser(); }
+void Form3::Command3_Click() { emit WaveModelRequested(); }
 
 // Every window is closed and the program ends. End() hides them all: none is
 // destroyed while a run of another window may still be on the stack.

@@ -3,8 +3,8 @@
 // button, and "End" between them. It is the hub between the two models.
 #pragma once
 
-#include "form.h"
-#include "start_illustrations.h"
+#include "common/widgets/form.h"
+#include "tavrin/start/model/start_illustrations.h"
 
 class QLabel;
 class QPushButton;
@@ -41,6 +41,12 @@ public:
     QPushButton *Command4;
     QPushButton *Command1;
     QPushButton *Command3;
+
+signals:
+    // The user asked for a model's window; the hub itself stays or goes as
+    // the button says.
+    void RayModelRequested();
+    void WaveModelRequested();
 
 protected:
     void LayOut() override;

@@ -1,17 +1,15 @@
-#include "form5.h"
+#include "tavrin/wavemodel/form5.h"
 
-#include "airy_theory.h"
-#include "angle_scale.h"
-#include "wave_fan.h"
-#include "app.h"
-#include "controls.h"
-#include "fonts.h"
-#include "number_text.h"
-#include "start/form3.h"
-#include "units.h"
-#include "vector_state.h"
-#include "window_saver.h"
-#include "windows.h"
+#include "tavrin/wavemodel/model/airy_theory.h"
+#include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/fonts.h"
+#include "common/widgets/number_text.h"
+#include "common/widgets/units.h"
+#include "common/widgets/vector_state.h"
+#include "common/export/window_saver.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -436,9 +434,7 @@ void Form5::Command2_Click()
 
 void Form5::Command3_Click()
 {
-    // The wave model covers most of the screen: the start window comes in
-    // front of it.
-    Windows::Get().StartForm().BringToUser();
+    emit StartRequested();
 }
 
 void Form5::Picture4_MouseDown(int, int, double x, double y)

@@ -8,10 +8,10 @@
 // there traces one ray at the press height.
 #pragma once
 
-#include "form.h"
-#include "wave_model.h"
-#include "wave_runs.h"
-#include "wave_table.h"
+#include "common/widgets/form.h"
+#include "tavrin/wavemodel/model/wave_model.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/wavemodel/wave_table.h"
 
 #include <memory>
 #include <vector>
@@ -90,6 +90,10 @@ public:
     QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label11;
     // Descartes' angle beside its line in Bild III, one per colour.
     QLabel *Label13, *Label14, *Label15;
+
+signals:
+    // "Menu": the user asked for the start window.
+    void StartRequested();
 
 protected:
     void LayOut() override;

@@ -1,10 +1,10 @@
 // The wave-model window for screen readers and the keyboard: names for the
 // controls that have no caption of their own, the four pictures told in
 // words, with the numbers they show, after every run, and Bild II's keys.
-#include "form5.h"
+#include "tavrin/wavemodel/form5.h"
 
-#include "number_text.h"
-#include "wave_fan.h"
+#include "common/widgets/number_text.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
 
 #include <QLabel>
 #include <QLineEdit>

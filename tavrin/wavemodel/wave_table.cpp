@@ -1,6 +1,6 @@
-#include "wave_table.h"
+#include "tavrin/wavemodel/wave_table.h"
 
-#include "csv.h"
+#include "common/canvas/csv.h"
 
 #include <QCoreApplication>
 

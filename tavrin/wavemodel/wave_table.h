@@ -4,7 +4,7 @@
 // so tables of several models and curves read alike.
 #pragma once
 
-#include "color.h"
+#include "common/canvas/color.h"
 
 #include <QByteArray>
 #include <QString>

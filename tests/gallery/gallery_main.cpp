@@ -1,8 +1,8 @@
 // Writes a PNG of every window in its characteristic states into the folder
 // given as the first argument. The screen size and pixel ratio come from the
 // offscreen platform's configuration (see the Makefile's gallery target).
-#include "app.h"
-#include "gallery.h"
+#include "common/app/app.h"
+#include "tests/gallery/gallery.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "streu/form1.h"
-#include "gallery.h"
+#include "tests/gallery/gallery.h"
 
 #include <QScrollBar>
 

@@ -1,6 +1,6 @@
-#include "gallery.h"
+#include "tests/gallery/gallery.h"
 #include "tavrin/raymodel/form2.h"
-#include "tavrin/windows.h"
+#include "tavrin/navigation.h"
 
 #include <QRadioButton>
 
@@ -20,7 +20,7 @@ void Fan(tavrin::form2 &f, double from, double to, double step)
 
 void TavrinRayScenes(const Shoot &shoot)
 {
-    auto &windows = tavrin::Windows::Get();
+    auto &windows = tavrin::Navigation::Get();
     tavrin::form2 &f = windows.RayForm();
     shoot(&f, QStringLiteral("tavrin-ray-open"));
 

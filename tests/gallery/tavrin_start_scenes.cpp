@@ -1,12 +1,12 @@
-#include "gallery.h"
+#include "tests/gallery/gallery.h"
 #include "tavrin/start/form3.h"
-#include "tavrin/windows.h"
+#include "tavrin/navigation.h"
 
 namespace rb::gallery {
 
 void TavrinStartScenes(const Shoot &shoot)
 {
-    auto &windows = tavrin::Windows::Get();
+    auto &windows = tavrin::Navigation::Get();
     tavrin::Form3 &start = windows.StartForm();
     start.show();
     shoot(&start, QStringLiteral("tavrin-start"));

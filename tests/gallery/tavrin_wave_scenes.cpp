@@ -2,11 +2,11 @@
 // small and a large drop, by hand near the bow, and single rays; a sweep at
 // its watching pace caught halfway; the whole-drop model with Airy's theory
 // for three drop sizes and the three colours, and by hand.
-#include "gallery.h"
+#include "tests/gallery/gallery.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/wavemodel/wave_fan.h"
-#include "tavrin/wavemodel/wave_runs.h"
-#include "tavrin/windows.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/navigation.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -47,7 +47,7 @@ void PacedSweepHalfDone(tavrin::Form5 &form, const Shoot &shoot)
 void TavrinWaveScenes(const Shoot &shoot)
 {
     tavrin::SetRunPace(0);
-    auto &windows = tavrin::Windows::Get();
+    auto &windows = tavrin::Navigation::Get();
     tavrin::Form5 &form = windows.WaveForm();
     form.show();
     shoot(&form, QStringLiteral("tavrin-wave-start"));

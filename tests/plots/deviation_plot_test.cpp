@@ -1,7 +1,8 @@
 // The deviation of a ray by a prism: the curve's shape for the start values
 // and at the edges of the scroll bars' ranges.
-#include "deviation_plot.h"
-#include "recording_canvas.h"
+#include "prisma/model/deviation_plot.h"
+#include "tests/support/recording_canvas.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,9 +22,9 @@ struct Plot {
 Plot Draw(double apexDeg, float n)
 {
     RecordingCanvas c;
-    Canvas::ResetNonFiniteCount();
+    ResetDroppedNonFiniteCalls();
     DrawDeviationPlot(c, Rad(apexDeg), n, kPi);
-    EXPECT_EQ(Canvas::NonFiniteCount(), 0u) << "A=" << apexDeg << " n=" << n;
+    EXPECT_EQ(DroppedNonFiniteCalls(), 0u) << "A=" << apexDeg << " n=" << n;
     EXPECT_EQ(c.DrawWidth(), 1);
     Plot p;
     p.segments = c.OfKind(DrawOp::Segment);

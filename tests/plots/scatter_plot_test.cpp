@@ -1,7 +1,7 @@
 // The direction of the light leaving a drop: where the curve lies for the
 // bows the program is about, and how it is drawn.
-#include "recording_canvas.h"
-#include "scatter_plot.h"
+#include "tests/support/recording_canvas.h"
+#include "streu/model/scatter_plot.h"
 
 #include <algorithm>
 #include <cmath>

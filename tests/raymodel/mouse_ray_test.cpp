@@ -1,7 +1,8 @@
 // Rays placed with the mouse: traced at the pointer's height and marked on
 // the strip.
-#include "ray_model.h"
-#include "recording_canvas.h"
+#include "tavrin/raymodel/model/ray_model.h"
+#include "tests/support/recording_canvas.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST(MouseRay, PointerLevelWithTheDropEdgeOrBeyondDrawsNothing)
     }
     Window w; // just inside still traces
     EXPECT_TRUE(w.model.PlaceRay(w.scene, w.strip, 799.99f));
-    EXPECT_EQ(Canvas::NonFiniteCount(), 0u);
+    EXPECT_EQ(DroppedNonFiniteCalls(), 0u);
 }
 
 // With three reflections a press and a move at the same height give the

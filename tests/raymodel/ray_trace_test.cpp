@@ -1,6 +1,6 @@
 // The path of one ray through the drop and its scattering angle.
-#include "ray_model.h"
-#include "recording_canvas.h"
+#include "tavrin/raymodel/model/ray_model.h"
+#include "tests/support/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // The drop's outline, the strip's ticks and the continuous sweep.
-#include "ray_model.h"
-#include "recording_canvas.h"
-#include "sweep_table.h"
+#include "tavrin/raymodel/model/ray_model.h"
+#include "tests/support/recording_canvas.h"
+#include "tavrin/raymodel/model/sweep_table.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +112,7 @@ TEST(Sweep, RaysAndRangePerReflectionCountAndMode)
         for (const auto &r : Sweep(edge, c.mode, [] { return 0.99999994; }, scene2, strip2))
             EXPECT_LT(std::fabs(r.b), 800);
     }
-    EXPECT_EQ(Canvas::NonFiniteCount(), 0u);
+    EXPECT_EQ(DroppedNonFiniteCalls(), 0u);
 }
 
 // The fast sweep draws the offset first, then the dot's x (and for k = 5 its

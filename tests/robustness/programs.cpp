@@ -1,12 +1,12 @@
-#include "programs.h"
+#include "tests/robustness/programs.h"
 
 #include "prisma/form1.h"
 #include "streu/form1.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/windows.h"
-#include "wave_input.h"
+#include "tavrin/navigation.h"
+#include "tests/robustness/wave_input.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@ namespace {
 // The start window's "End" ends the program; the stream leaves it alone.
 bool StartWindowEnd(const QWidget *w)
 {
-    const tavrin::Form3 *start = tavrin::Windows::Get().LoadedStartForm();
+    const tavrin::Form3 *start = tavrin::Navigation::Get().LoadedStartForm();
     return start && w == start->Command1;
 }
 
@@ -114,7 +114,7 @@ std::vector<Program> Programs()
         // tavrin from its start window; the driver's clicks open the models.
         {QStringLiteral("tavrin"),
          [](unsigned) {
-             auto &start = tavrin::Windows::Get().StartForm();
+             auto &start = tavrin::Navigation::Get().StartForm();
              start.show();
              return static_cast<QWidget *>(&start);
          },
@@ -122,15 +122,15 @@ std::vector<Program> Programs()
         // tavrin with the ray model open, as after the left "Start".
         {QStringLiteral("tavrin-ray"),
          [](unsigned) {
-             auto &ray = tavrin::Windows::Get().RayForm();
+             auto &ray = tavrin::Navigation::Get().RayForm();
              ray.show();
              return static_cast<QWidget *>(&ray);
          },
-         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().RayForm().Command6); }},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Navigation::Get().RayForm().Command6); }},
         // The ray model with input arriving in the middle of its sweeps.
         {QStringLiteral("tavrin-ray-busy"),
          [](unsigned seed) {
-             auto &ray = tavrin::Windows::Get().RayForm();
+             auto &ray = tavrin::Navigation::Get().RayForm();
              ray.show();
              QueueInputBehindSweeps(ray, seed);
              return static_cast<QWidget *>(&ray);
@@ -139,18 +139,18 @@ std::vector<Program> Programs()
         // tavrin with the wave model open beside the start window.
         {QStringLiteral("tavrin-wave"),
          [](unsigned) {
-             tavrin::Windows::Get().StartForm().show();
-             auto &wave = tavrin::Windows::Get().WaveForm();
+             tavrin::Navigation::Get().StartForm().show();
+             auto &wave = tavrin::Navigation::Get().WaveForm();
              wave.show();
              return static_cast<QWidget *>(&wave);
          },
-         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Windows::Get().WaveForm().Command2); }},
+         StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Navigation::Get().WaveForm().Command2); }},
         // The wave model with clicks arriving in the middle of its runs, and
         // closed in the middle of a sweep at the end.
         {QStringLiteral("tavrin-wave-busy"),
          [](unsigned seed) {
-             tavrin::Windows::Get().StartForm().show();
-             auto &wave = tavrin::Windows::Get().WaveForm();
+             tavrin::Navigation::Get().StartForm().show();
+             auto &wave = tavrin::Navigation::Get().WaveForm();
              wave.show();
              DisturbWaveRuns(wave, seed);
              return static_cast<QWidget *>(&wave);
@@ -159,8 +159,8 @@ std::vector<Program> Programs()
         // The same in the whole-drop model with Airy's theory shown.
         {QStringLiteral("tavrin-wave-whole-busy"),
          [](unsigned seed) {
-             tavrin::Windows::Get().StartForm().show();
-             auto &wave = tavrin::Windows::Get().WaveForm();
+             tavrin::Navigation::Get().StartForm().show();
+             auto &wave = tavrin::Navigation::Get().WaveForm();
              wave.show();
              wave.Option3D7->click();
              wave.Check1->click();
@@ -171,6 +171,6 @@ std::vector<Program> Programs()
     };
 }
 
-void CloseAll() { tavrin::Windows::Get().Reset(); }
+void CloseAll() { tavrin::Navigation::Get().Reset(); }
 
 } // namespace rb::robustness

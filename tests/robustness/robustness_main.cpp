@@ -11,13 +11,15 @@
 //
 // With --x11 the windows open on the display and the stream goes through
 // the X server (x_driver.h).
-#include "app.h"
-#include "canvas.h"
-#include "picture.h"
-#include "programs.h"
-#include "tavrin/wavemodel/wave_runs.h"
-#include "watchdog.h"
-#include "x_driver.h"
+#include "common/app/app.h"
+#include "common/widgets/event_loop.h"
+#include "common/canvas/canvas.h"
+#include "common/widgets/picture.h"
+#include "tests/robustness/programs.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tests/robustness/watchdog.h"
+#include "tests/robustness/x_driver.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -250,7 +252,7 @@ int main(int argc, char **argv)
     rb::robustness::StartWatch({});
     const int status = app.exec();
     const long stall = rb::robustness::StopWatch();
-    const auto bad = rb::Canvas::NonFiniteCount();
+    const auto bad = rb::DroppedNonFiniteCalls();
     std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu, longest time without yielding %ld ms\n",
                 argv[1], events, seed, status, static_cast<unsigned long long>(bad), stall);
     if (!rb::EndRequested()) {

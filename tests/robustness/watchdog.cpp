@@ -1,4 +1,4 @@
-#include "watchdog.h"
+#include "tests/robustness/watchdog.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "wave_input.h"
+#include "tests/robustness/wave_input.h"
 
 #include "tavrin/wavemodel/form5.h"
 

@@ -1,7 +1,7 @@
-#include "x_driver.h"
+#include "tests/robustness/x_driver.h"
 
-#include "app.h"
-#include "watchdog.h"
+#include "common/widgets/event_loop.h"
+#include "tests/robustness/watchdog.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -1,6 +1,6 @@
 // The start window's two illustrations and the rays a click adds.
-#include "recording_canvas.h"
-#include "start_illustrations.h"
+#include "tests/support/recording_canvas.h"
+#include "tavrin/start/model/start_illustrations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // One ray through the drop and its phase at the observer.
-#include "recording_canvas.h"
-#include "wave_model.h"
+#include "tests/support/recording_canvas.h"
+#include "tavrin/wavemodel/model/wave_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

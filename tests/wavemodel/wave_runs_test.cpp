@@ -1,10 +1,10 @@
 // The sweep, the observation point by hand, the single ray and the angle
 // scale, drawn on recording surfaces.
-#include "angle_scale.h"
-#include "recording_canvas.h"
-#include "wave_fan.h"
-#include "wave_runs.h"
-#include "whole_drop.h"
+#include "tavrin/wavemodel/model/angle_scale.h"
+#include "tests/support/recording_canvas.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/wavemodel/model/whole_drop.h"
 
 #include <algorithm>
 #include <cmath>

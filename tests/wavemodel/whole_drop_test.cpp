@@ -1,8 +1,8 @@
 // Airy's function and theory, and the whole-drop phasor model measured
 // against them.
-#include "airy.h"
-#include "airy_theory.h"
-#include "whole_drop.h"
+#include "tavrin/wavemodel/model/airy.h"
+#include "tavrin/wavemodel/model/airy_theory.h"
+#include "tavrin/wavemodel/model/whole_drop.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,15 +2,15 @@
 // accessibility interface: every control is named by its caption, and every
 // picture tells what it shows, with its numbers, and tells it anew after a
 // run.
-#include "app.h"
-#include "number_text.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/number_text.h"
 #include "prisma/form1.h"
 #include "streu/form1.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/windows.h"
-#include "text_fit.h"
+#include "tavrin/navigation.h"
+#include "tests/windows/text_fit.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -143,7 +143,7 @@ TEST(Accessibility, RayModelTellsItsRaysAndMarksAfterEveryRun)
 TEST(Accessibility, WaveModelTellsTheTallestBarAndTheInnerBows)
 {
     ResetEndRequest();
-    tavrin::Form5 &f = tavrin::Windows::Get().WaveForm();
+    tavrin::Form5 &f = tavrin::Navigation::Get().WaveForm();
     f.show();
     const QString empty = Description(f.Picture1);
     f.Option3D5->click(); // figures off: the bars alone
@@ -169,5 +169,5 @@ TEST(Accessibility, WaveModelTellsTheTallestBarAndTheInnerBows)
     f.Picture4_MouseDown(kLeftButton, 0, -10000, -9000);
     EXPECT_NE(Description(f.Picture3), chainBefore);
     EXPECT_TRUE(Description(f.Picture4).contains(NumberText(-10000.0))) << Description(f.Picture4).toStdString();
-    tavrin::Windows::Get().Reset();
+    tavrin::Navigation::Get().Reset();
 }

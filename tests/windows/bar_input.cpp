@@ -1,4 +1,4 @@
-#include "bar_input.h"
+#include "tests/windows/bar_input.h"
 
 #include <QApplication>
 #include <QScrollBar>

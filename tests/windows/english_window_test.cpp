@@ -1,14 +1,13 @@
 // The windows in English: an English locale chooses it, every text of every
 // window is translated, and every text fits its box on every test screen.
-#include "app.h"
-#include "command_line.h"
-#include "language.h"
+#include "common/app/command_line.h"
+#include "common/app/language.h"
 #include "prisma/form1.h"
 #include "streu/form1.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "text_fit.h"
+#include "tests/windows/text_fit.h"
 
 #include <QApplication>
 #include <QLabel>

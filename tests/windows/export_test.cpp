@@ -2,14 +2,14 @@
 // its image, the numbers of the CSV tables, the shortcuts, and saves that
 // fail without losing an earlier file.
 #include "prisma/form1.h"
-#include "raymodel/form2.h"
-#include "start/form3.h"
+#include "tavrin/raymodel/form2.h"
+#include "tavrin/start/form3.h"
 #include "streu/form1.h"
-#include "wavemodel/form5.h"
-#include "window_export.h"
-#include "window_saver.h"
-#include "windows.h"
-#include "app.h"
+#include "tavrin/wavemodel/form5.h"
+#include "common/export/window_export.h"
+#include "common/export/window_saver.h"
+#include "tavrin/navigation.h"
+#include "common/widgets/event_loop.h"
 
 #include <QCheckBox>
 #include <QApplication>
@@ -133,7 +133,7 @@ protected:
     void SetUp() override { ResetEndRequest(); }
     void TearDown() override
     {
-        tavrin::Windows::Get().Reset();
+        tavrin::Navigation::Get().Reset();
         ResetEndRequest();
     }
     QTemporaryDir dir_;
@@ -156,7 +156,7 @@ TEST_F(Export, EveryPictureSavesAsAnSvgThatDrawsWhatItShows)
     EXPECT_EQ(prismaForm.Picture1->Log().Size(), drawn);
     ExpectSvgMatches(prismaForm.Picture1, "prisma");
 
-    auto &windows = tavrin::Windows::Get();
+    auto &windows = tavrin::Navigation::Get();
     tavrin::Form3 &start = windows.StartForm();
     start.show();
     // The illustrations are drawn on the first paint, yielding after every ray.
@@ -233,7 +233,7 @@ TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
     QLocale::setDefault(saved);
     EXPECT_EQ(rows.front()[1], QStringLiteral("1.33"));
 
-    auto &windows = tavrin::Windows::Get();
+    auto &windows = tavrin::Navigation::Get();
     tavrin::form2 &ray = windows.RayForm();
     const QStringList rayHeader{"Winkel (°)", "Farbe", "Reflexionen", "Material"};
     ray.Picture3_MouseDown(kLeftButton, 0, 0, -500);
@@ -312,7 +312,7 @@ TEST_F(Export, ShortcutsCopyThePictureOrTheSelectedTextAndOpenTheSaveDialog)
 
 TEST_F(Export, AFailedSaveSaysSoAndLeavesTheEarlierFile)
 {
-    tavrin::Form3 &f = tavrin::Windows::Get().StartForm();
+    tavrin::Form3 &f = tavrin::Navigation::Get().StartForm();
     f.show();
     Settle();
     WindowSaver *saver = SaverOf(&f);

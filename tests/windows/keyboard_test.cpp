@@ -2,11 +2,11 @@
 // pictures that take keys, and a user opens both models, places rays, runs
 // both sweeps, chooses an observation point and ends the program without
 // touching the mouse.
-#include "app.h"
+#include "common/widgets/event_loop.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/windows.h"
+#include "tavrin/navigation.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -75,31 +75,31 @@ void ExpectAllReachable(QWidget *window, std::initializer_list<QWidget *> pictur
 TEST(Keyboard, TabReachesEveryControlAndThePicturesThatTakeKeys)
 {
     ResetEndRequest();
-    Form3 &start = Windows::Get().StartForm();
+    Form3 &start = Navigation::Get().StartForm();
     start.show();
     ASSERT_TRUE(Active(&start));
     ExpectAllReachable(&start, {});
-    form2 &ray = Windows::Get().RayForm();
+    form2 &ray = Navigation::Get().RayForm();
     ASSERT_TRUE(Active(&ray));
     ExpectAllReachable(&ray, {ray.Picture3});
-    Form5 &wave = Windows::Get().WaveForm();
+    Form5 &wave = Navigation::Get().WaveForm();
     wave.show();
     ASSERT_TRUE(Active(&wave));
     ExpectAllReachable(&wave, {wave.Picture4});
-    Windows::Get().Reset();
+    Navigation::Get().Reset();
 }
 
 TEST(Keyboard, BothModelsRaysSweepsAPointAndTheEndWithKeysAlone)
 {
     ResetEndRequest();
-    Form3 &start = Windows::Get().StartForm();
+    Form3 &start = Navigation::Get().StartForm();
     start.show();
     ASSERT_TRUE(Active(&start));
 
     // The ray model, by its "Start".
     ASSERT_TRUE(TabTo(start.Command4));
     Key(Qt::Key_Space);
-    form2 *ray = Windows::Get().LoadedRayForm();
+    form2 *ray = Navigation::Get().LoadedRayForm();
     ASSERT_NE(ray, nullptr);
     ASSERT_TRUE(Active(ray));
     EXPECT_FALSE(start.isVisible());
@@ -135,7 +135,7 @@ TEST(Keyboard, BothModelsRaysSweepsAPointAndTheEndWithKeysAlone)
     ASSERT_TRUE(Active(&start));
     ASSERT_TRUE(TabTo(start.Command3));
     Key(Qt::Key_Space);
-    Form5 *wave = Windows::Get().LoadedWaveForm();
+    Form5 *wave = Navigation::Get().LoadedWaveForm();
     ASSERT_NE(wave, nullptr);
     ASSERT_TRUE(Active(wave));
 
@@ -157,7 +157,7 @@ TEST(Keyboard, BothModelsRaysSweepsAPointAndTheEndWithKeysAlone)
     ASSERT_TRUE(TabTo(start.Command1));
     Key(Qt::Key_Space);
     EXPECT_TRUE(EndRequested());
-    Windows::Get().Reset();
+    Navigation::Get().Reset();
     ResetEndRequest();
 }
 

@@ -1,9 +1,9 @@
 // The picture surface on a real (offscreen) screen: where drawings land in
 // pixels, in both directions of y and at every pixel ratio; when it asks to
 // be drawn anew; how mouse input and child controls use its user scale.
-#include "app.h"
-#include "number_text.h"
-#include "picture.h"
+#include "common/widgets/event_loop.h"
+#include "common/widgets/number_text.h"
+#include "common/widgets/picture.h"
 
 #include <QLabel>
 #include <QSignalSpy>

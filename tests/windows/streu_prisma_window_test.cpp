@@ -1,12 +1,13 @@
 // The windows of streu and prisma as a user meets them: texts, the plot on
 // the screen, the scroll bars and the text boxes beside them.
-#include "bar_input.h"
-#include "controls.h"
-#include "number_text.h"
+#include "tests/windows/bar_input.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/number_text.h"
 #include "prisma/form1.h"
 #include "streu/form1.h"
-#include "text_fit.h"
-#include "window_frame.h"
+#include "tests/windows/text_fit.h"
+#include "common/widgets/window_frame.h"
+#include "common/canvas/dropped_calls.h"
 
 #include <QGuiApplication>
 #include <QApplication>
@@ -252,14 +253,14 @@ TEST(PrismaWindow, ApexAngleEdgesAndTypingChangeNothingBad)
     f.Form_Load();
     f.show();
     Settle();
-    Canvas::ResetNonFiniteCount();
+    ResetDroppedNonFiniteCalls();
     for (int a : {180, 1}) {
         f.HScroll1->setValue(a);
         EXPECT_EQ(f.Text1->text(), QString::number(a));
         EXPECT_NEAR(f.apexAngle, f.piValue * a / 180, 1e-15);
     }
     for (int n : {50, 200}) f.HScroll2->setValue(n);
-    EXPECT_EQ(Canvas::NonFiniteCount(), 0u);
+    EXPECT_EQ(DroppedNonFiniteCalls(), 0u);
     const double apex = f.apexAngle;
     QTest::keyClicks(f.Text1, QStringLiteral("45"));
     QTest::keyClicks(f.Text2, QStringLiteral("9"));

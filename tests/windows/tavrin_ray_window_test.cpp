@@ -1,14 +1,14 @@
 // tavrin's start window and ray model as a user meets them: what the windows
 // show when they open, the way between them, every way to end the program,
 // rays by hand and the two sweeps.
-#include "app.h"
+#include "common/widgets/event_loop.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/raymodel/input_hold.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/windows.h"
-#include "text_fit.h"
-#include "units.h"
+#include "tavrin/navigation.h"
+#include "tests/windows/text_fit.h"
+#include "common/widgets/units.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -120,12 +120,12 @@ class TavrinWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Windows::Get().Reset();
+        Navigation::Get().Reset();
         ResetEndRequest();
     }
     void TearDown() override
     {
-        Windows::Get().Reset();
+        Navigation::Get().Reset();
         ResetEndRequest();
     }
 };
@@ -134,7 +134,7 @@ protected:
 
 TEST_F(TavrinWindows, StartWindowIsLaidOutCentredAndDrawsItsIllustrations)
 {
-    Form3 &f = Windows::Get().StartForm();
+    Form3 &f = Navigation::Get().StartForm();
     f.show();
     Settle();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Moddelle zur Regenbogendeutung"));
@@ -173,10 +173,10 @@ TEST_F(TavrinWindows, StartWindowIsLaidOutCentredAndDrawsItsIllustrations)
 
 TEST_F(TavrinWindows, MenuAndStartReturnToTheSameWindowsWithTheirSettings)
 {
-    Form3 &start = Windows::Get().StartForm();
+    Form3 &start = Navigation::Get().StartForm();
     start.show();
     start.Command4->click();
-    form2 *ray = Windows::Get().LoadedRayForm();
+    form2 *ray = Navigation::Get().LoadedRayForm();
     ASSERT_NE(ray, nullptr);
     EXPECT_TRUE(ray->isVisible());
     EXPECT_FALSE(start.isVisible());
@@ -191,7 +191,7 @@ TEST_F(TavrinWindows, MenuAndStartReturnToTheSameWindowsWithTheirSettings)
     EXPECT_FALSE(ray->isVisible());
     start.Command4->click();
     start.Command4_Click(); // a second "Start" while it is open
-    EXPECT_EQ(Windows::Get().LoadedRayForm(), ray);
+    EXPECT_EQ(Navigation::Get().LoadedRayForm(), ray);
     EXPECT_TRUE(ray->isVisible());
     EXPECT_TRUE(ray->Option6->isChecked());
     EXPECT_EQ(ray->model.reflCount, 3);
@@ -204,7 +204,7 @@ TEST_F(TavrinWindows, MenuAndStartReturnToTheSameWindowsWithTheirSettings)
     ray->Command4->click();
     start.Command3->click();
     start.Command3->click();
-    Form5 *wave = Windows::Get().LoadedWaveForm();
+    Form5 *wave = Navigation::Get().LoadedWaveForm();
     ASSERT_NE(wave, nullptr);
     EXPECT_TRUE(start.isVisible()); // the wave model opens beside it
     int rayWindows = 0, waveWindows = 0;
@@ -223,7 +223,7 @@ TEST_F(TavrinWindows, EveryEndPathEndsTheProgramWithStatusZero)
         bool openRay, openWave;
         std::function<void()> act;
     };
-    auto &w = Windows::Get();
+    auto &w = Navigation::Get();
     const Path paths[] = {
         {"End at once", false, false, [&w] { w.StartForm().Command1->click(); }},
         {"End with both models open", true, true, [&w] { w.StartForm().Command1->click(); }},
@@ -246,7 +246,7 @@ TEST_F(TavrinWindows, EveryEndPathEndsTheProgramWithStatusZero)
 
 TEST_F(TavrinWindows, RayWindowOpensWithOnlyTheOutlineTheHelpAndTheTicks)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     Settle();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Regenbogen: Strahlenmodell (Huygens)"));
@@ -287,7 +287,7 @@ TEST_F(TavrinWindows, RayWindowOpensWithOnlyTheOutlineTheHelpAndTheTicks)
 
 TEST_F(TavrinWindows, PressesOutsideTheDropDrawNothingAndRightDragsDrawNoFan)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     Settle();
     Picture *scene = f.Picture3;
     const QImage sceneBefore = scene->Image().copy(), stripBefore = f.Picture1->Image().copy();
@@ -324,7 +324,7 @@ TEST_F(TavrinWindows, PressesOutsideTheDropDrawNothingAndRightDragsDrawNoFan)
 
 TEST_F(TavrinWindows, OptionsAndClsButtonsWipeWhatTheyShould)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     Settle();
     f.Picture3_MouseDown(kLeftButton, 0, 0, -600);
     f.Option4->setChecked(true); // green: nothing wiped
@@ -361,7 +361,7 @@ TEST_F(TavrinWindows, OptionsAndClsButtonsWipeWhatTheyShould)
 // handles what the user does meanwhile only once it has ended.
 TEST_F(TavrinWindows, SlowSweepBuildsUpVisiblyAndHoldsInputUntilItEnds)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     Settle();
     struct PaintCounter : QObject {
         int paints = 0;
@@ -401,7 +401,7 @@ TEST_F(TavrinWindows, SlowSweepBuildsUpVisiblyAndHoldsInputUntilItEnds)
 // its last ray, and the input held until then is dropped.
 TEST_F(TavrinWindows, CloseDuringASlowSweepEndsTheProgramAtOnce)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     f.Option2->setChecked(true); // 80 rays, the last at b = 799
     Settle();
     QTimer::singleShot(0, [&f] { f.Command6->click(); });
@@ -468,7 +468,7 @@ TEST_F(TavrinWindows, HeldInputQueuesOneRunAndYieldsToAClose)
 
 TEST_F(TavrinWindows, FastSweepWipesTheRaysHidesTheHelpAndKeepsTheMarks)
 {
-    form2 &f = Windows::Get().RayForm();
+    form2 &f = Navigation::Get().RayForm();
     Settle();
     f.Picture3_MouseDown(kLeftButton, 0, 0, -689);
     f.Picture3_MouseUp(kLeftButton, 0, 0, -689);

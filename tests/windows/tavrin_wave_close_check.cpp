@@ -3,10 +3,11 @@
 // its watching pace, the window closed while it runs (and waits), and the event loop must return with status 0
 // within 100 ms of the close; then every window is destroyed, as at the end
 // of the program. A sanitizer build reports anything unclean on the way.
-#include "app.h"
+#include "common/app/app.h"
+#include "common/widgets/event_loop.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/windows.h"
+#include "tavrin/navigation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,7 +20,7 @@ int main(int argc, char **argv)
     rb::PrepareEnvironment();
     QApplication app(argc, argv);
     rb::InitApplication(app);
-    auto &windows = rb::tavrin::Windows::Get();
+    auto &windows = rb::tavrin::Navigation::Get();
     windows.StartForm().show();
     rb::tavrin::Form5 &wave = windows.WaveForm();
     wave.show();

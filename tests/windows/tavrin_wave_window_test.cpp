@@ -2,17 +2,17 @@
 // controls do to the model, the sweep with its readout, stops and closes in
 // the middle of a sweep, runs started during a sweep, the observation point
 // by hand and the single ray on the window's background.
-#include "app.h"
-#include "bar_input.h"
-#include "number_text.h"
+#include "common/widgets/event_loop.h"
+#include "tests/windows/bar_input.h"
+#include "common/widgets/number_text.h"
 #include "tavrin/start/form3.h"
-#include "tavrin/wavemodel/angle_scale.h"
+#include "tavrin/wavemodel/model/angle_scale.h"
 #include "tavrin/wavemodel/form5.h"
-#include "tavrin/wavemodel/wave_fan.h"
-#include "tavrin/wavemodel/wave_runs.h"
-#include "tavrin/windows.h"
-#include "text_fit.h"
-#include "units.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
+#include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/navigation.h"
+#include "tests/windows/text_fit.h"
+#include "common/widgets/units.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -48,13 +48,13 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(savedLocale_);
-        tavrin::Windows::Get().Reset();
+        tavrin::Navigation::Get().Reset();
         ResetEndRequest();
     }
 
     Form5 &Open()
     {
-        Form5 &f = tavrin::Windows::Get().WaveForm();
+        Form5 &f = tavrin::Navigation::Get().WaveForm();
         f.show();
         QTest::qWait(30); // the queued first paint
         return f;
@@ -265,7 +265,7 @@ TEST_F(WaveWindow, ControlsSetTheModelAndRaiseTheStop)
 
     // "Menu" brings the start window; this one stays open as it is.
     QTest::mouseClick(f.Command3, Qt::LeftButton);
-    EXPECT_TRUE(tavrin::Windows::Get().StartForm().isVisible());
+    EXPECT_TRUE(tavrin::Navigation::Get().StartForm().isVisible());
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.model.diameterValue, 51);
 }

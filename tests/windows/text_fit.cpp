@@ -1,7 +1,7 @@
-#include "text_fit.h"
+#include "tests/windows/text_fit.h"
 
-#include "controls.h"
-#include "frame_title.h"
+#include "common/widgets/controls.h"
+#include "common/widgets/frame_title.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

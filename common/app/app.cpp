@@ -1,0 +1,139 @@
+#include "common/app/app.h"
+
+#include "common/widgets/fonts.h"
+#include "common/app/widget_map.h"
+#include "common/widgets/window_frame.h"
+
+#include <QApplication>
+#include <QByteArrayList>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ftw.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace rb {
+
+namespace {
+
+// Whether the toolkit will open its X11 platform. Only there do we know how
+// to ask for the display beforehand; every other platform (offscreen for
+// tests, Wayland) is left to the toolkit.
+bool UsesX11()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty()) {
+        // "name:arguments", or a list of such to try in turn.
+        for (const QByteArray &entry : platform.split(';'))
+            if (entry.split(':').first() != "xcb") return false;
+        return true;
+    }
+    // Debian's toolkit defaults to X11 but follows a Wayland session.
+    return qgetenv("XDG_SESSION_TYPE") != "wayland" && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The connection that found the display, held until the toolkit has its own:
+// an X server resets when its last client leaves and refuses connections
+// meanwhile, so closing it at once would make the toolkit fail on a server
+// started just for this program (xvfb-run).
+xcb_connection_t *displayProbe = nullptr;
+
+bool X11DisplayReachable()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    displayProbe = connection;
+    return true;
+}
+
+// The private runtime folder, if we made one. A plain array: it must outlive
+// every static destructor, since it is removed by an exit handler.
+char runtimeFolder[PATH_MAX] = {};
+
+int RemoveEntry(const char *path, const struct stat *, int, struct FTW *)
+{
+    std::remove(path);
+    return 0;
+}
+
+void RemoveRuntimeFolder()
+{
+    if (runtimeFolder[0] != '\0') nftw(runtimeFolder, RemoveEntry, 8, FTW_DEPTH | FTW_PHYS);
+}
+
+// Ctrl+C in a terminal or a kill ends the program without exit handlers.
+// The folder is normally still empty then; rmdir is safe in a signal handler.
+void RemoveRuntimeFolderAndDie(int signal)
+{
+    rmdir(runtimeFolder);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void RemoveRuntimeFolderOnSignals()
+{
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal the caller chose to ignore stays ignored.
+        if (std::signal(signal, RemoveRuntimeFolderAndDie) == SIG_IGN) std::signal(signal, SIG_IGN);
+    }
+}
+} // namespace
+
+std::optional<int> RequireDisplay(const char *program)
+{
+    if (!UsesX11() || X11DisplayReachable()) return std::nullopt;
+    const QByteArray display = qgetenv("DISPLAY");
+    const QString reason =
+        display.isEmpty()
+            ? QCoreApplication::translate("App", "keine Anzeige gefunden (DISPLAY ist nicht gesetzt)")
+            : QCoreApplication::translate("App", "keine Verbindung zur Anzeige „%1“")
+                  .arg(QString::fromLocal8Bit(display));
+    const QString line =
+        QStringLiteral("%1: %2; ").arg(QString::fromLocal8Bit(program), reason) +
+        QCoreApplication::translate("App", "auf einem virtuellen Bildschirm starten mit: %1")
+            .arg(QStringLiteral("xvfb-run -a -s \"-screen 0 1920x1080x24\" %1").arg(QString::fromLocal8Bit(program)));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    return 1;
+}
+
+void PrepareEnvironment()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    // A fixed name in a shared folder could be prepared by another user in
+    // advance; mkdtemp makes a fresh folder with an unguessable name, 0700.
+    const QByteArray tmp = qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
+    const QByteArray pattern = tmp + "/regenbogen-XXXXXX";
+    if (pattern.size() >= PATH_MAX) return;
+    std::memcpy(runtimeFolder, pattern.constData(), size_t(pattern.size()) + 1);
+    if (mkdtemp(runtimeFolder) == nullptr) {
+        // Leave it to the toolkit, which falls back on a folder of its own.
+        runtimeFolder[0] = '\0';
+        return;
+    }
+    std::atexit(RemoveRuntimeFolder);
+    RemoveRuntimeFolderOnSignals();
+    qputenv("XDG_RUNTIME_DIR", runtimeFolder);
+}
+
+void InitApplication(QApplication &app, std::optional<Language> language)
+{
+    if (displayProbe != nullptr) {
+        xcb_disconnect(displayProbe);
+        displayProbe = nullptr;
+    }
+    InstallLanguage(app, ChooseLanguage(language));
+    app.setFont(UiFont(8.25, false));
+    // A window's close ends the program through its own handler.
+    app.setQuitOnLastWindowClosed(false);
+    InstallWidgetMap(app);
+    // The window manager's frame, known before the first window is laid out.
+    ExpectedFrame();
+}
+
+} // namespace rb

@@ -1,0 +1,29 @@
+// A program's start: whether a display is there, the process environment,
+// and the application's defaults once it exists.
+#pragma once
+
+#include "common/app/language.h"
+
+#include <optional>
+
+class QApplication;
+
+namespace rb {
+
+// Whether the windows can be opened: without a display the toolkit would
+// abort. Returns nothing when they can; otherwise says so in one line on
+// stderr, with how to start the program on a virtual screen, and returns the
+// status to exit with. program is the command as the user typed it.
+std::optional<int> RequireDisplay(const char *program);
+
+// Prepares the process before the QApplication exists: when no runtime
+// folder is set, a fresh private one (removed at exit), so headless runs
+// stay quiet and share nothing with other users.
+void PrepareEnvironment();
+// Fonts, the interface language and other defaults once the QApplication
+// exists. Call it right after the QApplication is made: it lets go of the
+// display RequireDisplay found. Without a language given, the user's locale
+// decides the interface language.
+void InitApplication(QApplication &app, std::optional<Language> language = std::nullopt);
+
+} // namespace rb

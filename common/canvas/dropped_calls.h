@@ -1,0 +1,14 @@
+// Drawing calls that were handed a NaN or an infinite coordinate. A surface
+// drops such a call rather than draw something arbitrary; the count,
+// program-wide, lets the robustness tests demand that no model ever makes one.
+#pragma once
+
+#include <cstdint>
+
+namespace rb {
+
+std::uint64_t DroppedNonFiniteCalls();
+void ResetDroppedNonFiniteCalls();
+void CountDroppedNonFiniteCall();
+
+} // namespace rb

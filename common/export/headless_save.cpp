@@ -1,0 +1,59 @@
+#include "common/export/headless_save.h"
+
+#include "common/export/window_saver.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QWidget>
+#include <cmath>
+#include <cstdio>
+
+namespace rb {
+
+std::optional<int> ScrollBarValue(const QString &text, int min, int max, int divisor)
+{
+    // Signs, exponents, blanks and decimal commas are not how a scroll bar's
+    // number is written.
+    static const QRegularExpression plain(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    if (!plain.match(text).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const double shown = QLocale::c().toDouble(text, &ok);
+    if (!ok) return std::nullopt;
+    const double scaled = shown * divisor;
+    const double value = std::round(scaled);
+    if (std::fabs(scaled - value) > 1e-9 * std::max(1.0, std::fabs(scaled))) return std::nullopt;
+    if (value < min || value > max) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+QString SaveNameProblem(const QString &path)
+{
+    if (FormatOfPath(path) != SaveFormat::Unknown) return QString();
+    return QCoreApplication::translate("rb::WindowSaver", "die Endung wählt das Format: .png, .svg oder .csv");
+}
+
+void PrepareDrawingWithoutDisplay() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+
+int SaveWithoutDisplay(QWidget *window, const QString &path, const QString &program)
+{
+    // Shown on the off-screen platform, the pictures get their first Paint
+    // as on a screen; it is queued, so let the queue run once.
+    window->show();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    // No blinking text cursor in the saved picture.
+    if (QWidget *focus = window->focusWidget()) focus->clearFocus();
+    const auto *saver = window->findChild<WindowSaver *>();
+    QString error = QCoreApplication::translate("rb::WindowSaver", "Dieses Format kann das Fenster nicht speichern.");
+    if (saver && saver->Write(path, &error)) return 0;
+    const QString line = QCoreApplication::translate("rb::WindowSaver", "%1: „%2“ wurde nicht gespeichert: %3")
+                             .arg(program, QDir::toNativeSeparators(path), error)
+                             .simplified();
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace rb

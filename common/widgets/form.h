@@ -1,0 +1,57 @@
+// A top-level window. Its client area is a drawing surface of its own, so a
+// window can draw on its background, take presses outside its controls and
+// place its controls in its own user scale.
+#pragma once
+
+#include "common/widgets/picture.h"
+
+namespace rb {
+
+class Form : public Picture {
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+    // Outer position and size in 1/1440 inch, the window manager's frame
+    // included, from the top-left corner of the screen's usable area. The
+    // client area is what the frame leaves inside.
+    void SetOuterGeometryTwips(double left, double top, double width, double height);
+    // Moves the frame's top-left corner there, but never above or left of
+    // the usable area, nor further right or down than the window needs to
+    // stay on it.
+    void MoveTwips(double left, double top);
+    double LeftTwips() const;
+    double TopTwips() const;
+    // The client area.
+    double WidthTwips() const;
+    double HeightTwips() const;
+    // The client area with the frame.
+    double OuterWidthTwips() const;
+    double OuterHeightTwips() const;
+    // Fixes the window at its current size: the layout is computed once.
+    void FreezeSize();
+    // Shows the window and brings it to the user whichever way it was left:
+    // restored when minimised, raised above the program's other windows and
+    // made the active one.
+    void BringToUser();
+
+signals:
+    // The user asked to close the window.
+    void Unload();
+
+protected:
+    // The geometry part of the load step: sizes the window from the screen
+    // and places the controls. The frame is only an expectation until the
+    // window is shown; when the window then gets a different one, this runs
+    // once more before the window is first painted.
+    virtual void LayOut() {}
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool frameChecked_ = false;
+};
+
+} // namespace rb
