@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace rb {
@@ -49,24 +48,6 @@ SaveFormat FormatOfPath(const QString &path)
     for (const FormatInfo &i : kFormats)
         if (suffix == QLatin1String(i.suffix)) return i.format;
     return SaveFormat::Unknown;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error)
-{
-    QSaveFile file(path);
-    // Also where the folder does not let us create the temporary file:
-    // writing straight into the target could leave it half-written.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 WindowSaver::WindowSaver(QWidget *window, QString baseName, CsvSource csv)
@@ -188,7 +169,10 @@ void WindowSaver::ShowFailure(const QString &path, const QString &reason)
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Speichern fehlgeschlagen"),
                                 tr("Die Datei „%1“ wurde nicht gespeichert.").arg(QDir::toNativeSeparators(path)),
                                 QMessageBox::Ok, window_);
-    box->setInformativeText(reason);
+    // The reasons are phrases for after a colon; here one stands alone.
+    QString sentence = reason;
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+    box->setInformativeText(sentence);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
