@@ -1,5 +1,6 @@
 #include "window_saver.h"
 
+#include "save_dialog.h"
 #include "window_export.h"
 
 #include <QAction>
@@ -112,10 +113,7 @@ void WindowSaver::OpenSaveDialog()
     if (csv_) filters << tr("CSV-Tabelle (*.csv)");
     // The toolkit's own dialog, so it speaks the language of the toolkit's
     // translations on every desktop.
-    dialog_ = new QFileDialog(window_, tr("Speichern unter"), folder_);
-    dialog_->setOption(QFileDialog::DontUseNativeDialog);
-    dialog_->setAcceptMode(QFileDialog::AcceptSave);
-    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_ = new SaveDialog(window_, tr("Speichern unter"), folder_);
     dialog_->setNameFilters(filters);
     dialog_->selectFile(baseName_ + QStringLiteral(".png"));
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
