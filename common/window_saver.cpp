@@ -1,5 +1,6 @@
 #include "window_saver.h"
 
+#include "app.h"
 #include "save_dialog.h"
 #include "window_export.h"
 
@@ -117,7 +118,6 @@ void WindowSaver::OpenSaveDialog()
     dialog_->setNameFilters(filters);
     dialog_->selectFile(baseName_ + QStringLiteral(".png"));
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    dialog_->setWindowModality(Qt::WindowModal);
     connect(dialog_, &QFileDialog::filterSelected, dialog_, [this](const QString &filter) {
         // Keep the typed name, give it the chosen format's extension.
         const int i = dialog_->nameFilters().indexOf(filter);
@@ -127,12 +127,15 @@ void WindowSaver::OpenSaveDialog()
     connect(dialog_, &QFileDialog::accepted, this,
             [this] { Accepted(dialog_->selectedFiles().value(0), dialog_->selectedNameFilter()); });
     connect(dialog_, &QObject::destroyed, this, [this] { dialog_ = nullptr; });
-    dialog_->open();
+    // Not open(): that would make it window-modal (save_dialog.h).
+    dialog_->show();
 }
 
 void WindowSaver::Accepted(const QString &chosen, const QString &filter)
 {
-    if (chosen.isEmpty()) return;
+    // The window's close ends the program while the dialog may still be
+    // finishing: nothing is saved any more then.
+    if (chosen.isEmpty() || EndRequested()) return;
     QString path = chosen;
     SaveFormat format = FormatOfPath(path);
     if (format == SaveFormat::Unknown || (format == SaveFormat::Csv && !csv_)) {
@@ -172,8 +175,11 @@ void WindowSaver::ShowFailure(const QString &path, const QString &reason)
     if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
     box->setInformativeText(sentence);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
+    // Without modality, as the save dialog (save_dialog.h): a modal box
+    // would keep the window manager from closing the window. A message box
+    // is modal unless told otherwise.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 } // namespace rb

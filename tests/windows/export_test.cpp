@@ -313,6 +313,25 @@ TEST_F(Export, ShortcutsCopyThePictureOrTheSelectedTextAndOpenTheSaveDialog)
     dialog->selectFile(path);
     QMetaObject::invokeMethod(dialog, "accept");
     ASSERT_TRUE(QFile::exists(path + QStringLiteral(".svg")));
+
+    // The same name again: asked first, in a box that blocks no window (a
+    // modal one would keep the window manager from closing the program).
+    QFile earlier(path + QStringLiteral(".svg"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("old") == 3);
+    earlier.close();
+    QTest::qWait(0); // the first dialog goes once the loop runs
+    SaverOf(&f)->OpenSaveDialog();
+    dialog = SaverOf(&f)->Dialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(earlier.fileName());
+    QMetaObject::invokeMethod(dialog, "accept");
+    auto *question = dialog->findChild<QMessageBox *>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QFileInfo(earlier.fileName()).size(), 3);
+    question->button(QMessageBox::Yes)->click();
+    EXPECT_GT(QFileInfo(earlier.fileName()).size(), 3);
 }
 
 TEST_F(Export, TheSaveDialogsIconsNeverOpenAFile)
