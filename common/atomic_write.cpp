@@ -17,14 +17,11 @@ namespace rb {
 
 namespace {
 
-const char *const kContext = "rb::WindowSaver";
 // The kernel gives up on a path after as many links.
 constexpr int kMaxLinks = 40;
 // Fresh names tried before giving up; a clash needs another file of exactly
 // that random name.
 constexpr int kNameAttempts = 100;
-
-QString Text(const char *source) { return QCoreApplication::translate(kContext, source); }
 
 // The folder part of a native path with its slash, or nothing for a bare name.
 QByteArray FolderOf(const QByteArray &path)
@@ -62,11 +59,11 @@ int FollowLinks(QByteArray *path, struct stat *st, bool *exists)
 
 QString KindOf(mode_t mode)
 {
-    if (S_ISDIR(mode)) return Text("ein Ordner");
-    if (S_ISFIFO(mode)) return Text("eine benannte Pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return Text("ein Gerät");
-    if (S_ISSOCK(mode)) return Text("ein Socket");
-    return Text("keine gewöhnliche Datei");
+    if (S_ISDIR(mode)) return QCoreApplication::translate("rb::WindowSaver", "ein Ordner");
+    if (S_ISFIFO(mode)) return QCoreApplication::translate("rb::WindowSaver", "eine benannte Pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QCoreApplication::translate("rb::WindowSaver", "ein Gerät");
+    if (S_ISSOCK(mode)) return QCoreApplication::translate("rb::WindowSaver", "ein Socket");
+    return QCoreApplication::translate("rb::WindowSaver", "etwas anderes");
 }
 
 // A fresh, hidden file in folder that no one else has opened. Returns the
@@ -124,7 +121,7 @@ QString FileNameProblem(const QString &path)
     // name, written back, would name another file than the one meant.
     const QByteArray native = QFile::encodeName(path);
     if (path.contains(QChar::ReplacementCharacter) || QFile::decodeName(native) != path)
-        return Text("der Name enthält Zeichen, die die Zeichenkodierung des Systems nicht wiedergibt");
+        return QCoreApplication::translate("rb::WindowSaver", "der Name enthält Zeichen, die die Zeichenkodierung des Systems nicht wiedergibt");
     bool tooLong = native.size() >= PATH_MAX;
     for (const QByteArray &part : native.split('/')) tooLong = tooLong || part.size() > NAME_MAX;
     return tooLong ? FileErrorText(ENAMETOOLONG) : QString();
@@ -143,7 +140,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *e
     bool exists = false;
     if (const int e = FollowLinks(&target, &st, &exists)) return fail(FileErrorText(e));
     if (exists && !S_ISREG(st.st_mode))
-        return fail(Text("„%1“ ist keine gewöhnliche Datei, sondern %2, und wird nicht ersetzt")
+        return fail(QCoreApplication::translate("rb::WindowSaver", "„%1“ ist keine gewöhnliche Datei, sondern %2, und wird nicht ersetzt")
                         .arg(QDir::toNativeSeparators(QFile::decodeName(target)), KindOf(st.st_mode)));
 
     QByteArray fresh;

@@ -8,31 +8,30 @@ namespace rb {
 
 QString FileErrorText(int error)
 {
-    const char *const context = "rb::WindowSaver";
     switch (error) {
     case ENOSPC:
-        return QCoreApplication::translate(context, "kein Platz mehr auf dem Datenträger");
+        return QCoreApplication::translate("rb::WindowSaver", "kein Platz mehr auf dem Datenträger");
     case EDQUOT:
-        return QCoreApplication::translate(context, "das Speicherkontingent ist erschöpft");
+        return QCoreApplication::translate("rb::WindowSaver", "das Speicherkontingent ist erschöpft");
     case EFBIG:
-        return QCoreApplication::translate(context, "Datei zu groß: die Grenze der Dateigröße ist erreicht");
+        return QCoreApplication::translate("rb::WindowSaver", "Datei zu groß: die Grenze der Dateigröße ist erreicht");
     case EACCES:
     case EPERM:
-        return QCoreApplication::translate(context, "keine Berechtigung");
+        return QCoreApplication::translate("rb::WindowSaver", "keine Berechtigung");
     case EROFS:
-        return QCoreApplication::translate(context, "das Dateisystem ist schreibgeschützt");
+        return QCoreApplication::translate("rb::WindowSaver", "das Dateisystem ist schreibgeschützt");
     case ENOENT:
-        return QCoreApplication::translate(context, "den Ordner gibt es nicht");
+        return QCoreApplication::translate("rb::WindowSaver", "den Ordner gibt es nicht");
     case ENOTDIR:
-        return QCoreApplication::translate(context, "ein Teil des Pfads ist kein Ordner");
+        return QCoreApplication::translate("rb::WindowSaver", "ein Teil des Pfads ist kein Ordner");
     case EISDIR:
-        return QCoreApplication::translate(context, "das ist ein Ordner");
+        return QCoreApplication::translate("rb::WindowSaver", "das ist ein Ordner");
     case ENAMETOOLONG:
-        return QCoreApplication::translate(context, "der Name ist zu lang");
+        return QCoreApplication::translate("rb::WindowSaver", "der Name ist zu lang");
     case ELOOP:
-        return QCoreApplication::translate(context, "zu viele symbolische Verknüpfungen hintereinander");
+        return QCoreApplication::translate("rb::WindowSaver", "zu viele symbolische Verknüpfungen hintereinander");
     case EIO:
-        return QCoreApplication::translate(context, "Ein-/Ausgabefehler des Datenträgers");
+        return QCoreApplication::translate("rb::WindowSaver", "Ein-/Ausgabefehler des Datenträgers");
     default:
         // strerror follows the locale the toolkit set at start.
         return QString::fromLocal8Bit(std::strerror(error));
