@@ -21,7 +21,7 @@ QString FileErrorText(int error)
     case EROFS:
         return QCoreApplication::translate("rb::WindowSaver", "das Dateisystem ist schreibgeschützt");
     case ENOENT:
-        return QCoreApplication::translate("rb::WindowSaver", "den Ordner gibt es nicht");
+        return QCoreApplication::translate("rb::WindowSaver", "Datei oder Ordner nicht gefunden");
     case ENOTDIR:
         return QCoreApplication::translate("rb::WindowSaver", "ein Teil des Pfads ist kein Ordner");
     case EISDIR:

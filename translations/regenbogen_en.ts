@@ -175,8 +175,8 @@ Do you want to replace it?</translation>
         <translation>the file system is read-only</translation>
     </message>
     <message>
-        <source>den Ordner gibt es nicht</source>
-        <translation>the folder does not exist</translation>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>no such file or folder</translation>
     </message>
     <message>
         <source>ein Teil des Pfads ist kein Ordner</source>
