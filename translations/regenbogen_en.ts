@@ -68,6 +68,19 @@
     </message>
 </context>
 <context>
+    <name>rb::SaveDialog</name>
+    <message>
+        <source>Datei ersetzen</source>
+        <translation>Replace file</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es schon.
+Soll sie ersetzt werden?</source>
+        <translation>&quot;%1&quot; already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
     <name>rb::WindowSaver</name>
     <message>
         <source>die Endung wählt das Format: .png, .svg oder .csv</source>
@@ -112,6 +125,78 @@
     <message>
         <source>Die Datei „%1“ wurde nicht gespeichert.</source>
         <translation>The file &quot;%1&quot; was not saved.</translation>
+    </message>
+    <message>
+        <source>ein Ordner</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>eine benannte Pipe</source>
+        <translation>a named pipe</translation>
+    </message>
+    <message>
+        <source>ein Gerät</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>etwas anderes</source>
+        <translation>something else</translation>
+    </message>
+    <message>
+        <source>der Name enthält Zeichen, die die Zeichenkodierung des Systems nicht wiedergibt</source>
+        <translation>the name holds characters the system&apos;s character encoding cannot represent</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine gewöhnliche Datei, sondern %2, und wird nicht ersetzt</source>
+        <translation>&quot;%1&quot; is not a regular file but %2, and is not replaced</translation>
+    </message>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>das Speicherkontingent ist erschöpft</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>Datei zu groß: die Grenze der Dateigröße ist erreicht</source>
+        <translation>file too large: the file size limit is reached</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>das Dateisystem ist schreibgeschützt</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfads ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>das ist ein Ordner</source>
+        <translation>that is a folder</translation>
+    </message>
+    <message>
+        <source>der Name ist zu lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verknüpfungen hintereinander</source>
+        <translation>too many symbolic links in a row</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation>input/output error of the disk</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,10 @@ std::optional<int> RequireDisplay(const char *program)
 
 void PrepareEnvironment()
 {
+    // Past a file-size limit (ulimit -f) a write raises SIGXFSZ, which ends
+    // the program without a word. Ignored, the write fails with EFBIG and
+    // the save says why.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
     // A fixed name in a shared folder could be prepared by another user in
     // advance; mkdtemp makes a fresh folder with an unguessable name, 0700.

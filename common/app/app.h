@@ -18,7 +18,8 @@ std::optional<int> RequireDisplay(const char *program);
 
 // Prepares the process before the QApplication exists: when no runtime
 // folder is set, a fresh private one (removed at exit), so headless runs
-// stay quiet and share nothing with other users.
+// stay quiet and share nothing with other users; and a write past a
+// file-size limit fails with a reason instead of a signal ending the program.
 void PrepareEnvironment();
 // Fonts, the interface language and other defaults once the QApplication
 // exists. Call it right after the QApplication is made: it lets go of the

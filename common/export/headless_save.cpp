@@ -30,6 +30,9 @@ std::optional<int> ScrollBarValue(const QString &text, int min, int max, int div
 
 QString SaveNameProblem(const QString &path)
 {
+    // A name no file can have is a wrong command line, told before anything
+    // is drawn, as a wrong extension is.
+    if (const QString problem = FileNameProblem(path); !problem.isEmpty()) return problem;
     if (FormatOfPath(path) != SaveFormat::Unknown) return QString();
     return QCoreApplication::translate("rb::WindowSaver", "die Endung wählt das Format: .png, .svg oder .csv");
 }

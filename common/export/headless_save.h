@@ -15,8 +15,9 @@ namespace rb {
 // when the text is no such number or the value lies outside min … max.
 std::optional<int> ScrollBarValue(const QString &text, int min, int max, int divisor = 1);
 
-// Why a --save file name cannot be written, or empty when its extension
-// names a format (.png, .svg, .csv).
+// Why a --save file name cannot be written, or empty when it can name a
+// file (atomic_write.h: FileNameProblem) and its extension names a format
+// (.png, .svg, .csv).
 QString SaveNameProblem(const QString &path);
 
 // Before the application object exists: draw on the off-screen platform,

@@ -1,6 +1,8 @@
 #include "common/export/window_saver.h"
 
+#include "common/export/save_dialog.h"
 #include "common/export/window_export.h"
+#include "common/widgets/event_loop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace rb {
@@ -49,24 +50,6 @@ SaveFormat FormatOfPath(const QString &path)
     for (const FormatInfo &i : kFormats)
         if (suffix == QLatin1String(i.suffix)) return i.format;
     return SaveFormat::Unknown;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error)
-{
-    QSaveFile file(path);
-    // Also where the folder does not let us create the temporary file:
-    // writing straight into the target could leave it half-written.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 WindowSaver::WindowSaver(QWidget *window, QString baseName, CsvSource csv)
@@ -131,14 +114,10 @@ void WindowSaver::OpenSaveDialog()
     if (csv_) filters << tr("CSV-Tabelle (*.csv)");
     // The toolkit's own dialog, so it speaks the language of the toolkit's
     // translations on every desktop.
-    dialog_ = new QFileDialog(window_, tr("Speichern unter"), folder_);
-    dialog_->setOption(QFileDialog::DontUseNativeDialog);
-    dialog_->setAcceptMode(QFileDialog::AcceptSave);
-    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_ = new SaveDialog(window_, tr("Speichern unter"), folder_);
     dialog_->setNameFilters(filters);
     dialog_->selectFile(baseName_ + QStringLiteral(".png"));
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    dialog_->setWindowModality(Qt::WindowModal);
     connect(dialog_, &QFileDialog::filterSelected, dialog_, [this](const QString &filter) {
         // Keep the typed name, give it the chosen format's extension.
         const int i = dialog_->nameFilters().indexOf(filter);
@@ -148,12 +127,15 @@ void WindowSaver::OpenSaveDialog()
     connect(dialog_, &QFileDialog::accepted, this,
             [this] { Accepted(dialog_->selectedFiles().value(0), dialog_->selectedNameFilter()); });
     connect(dialog_, &QObject::destroyed, this, [this] { dialog_ = nullptr; });
-    dialog_->open();
+    // Not open(): that would make it window-modal (save_dialog.h).
+    dialog_->show();
 }
 
 void WindowSaver::Accepted(const QString &chosen, const QString &filter)
 {
-    if (chosen.isEmpty()) return;
+    // The window's close ends the program while the dialog may still be
+    // finishing: nothing is saved any more then.
+    if (chosen.isEmpty() || EndRequested()) return;
     QString path = chosen;
     SaveFormat format = FormatOfPath(path);
     if (format == SaveFormat::Unknown || (format == SaveFormat::Csv && !csv_)) {
@@ -188,10 +170,16 @@ void WindowSaver::ShowFailure(const QString &path, const QString &reason)
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Speichern fehlgeschlagen"),
                                 tr("Die Datei „%1“ wurde nicht gespeichert.").arg(QDir::toNativeSeparators(path)),
                                 QMessageBox::Ok, window_);
-    box->setInformativeText(reason);
+    // The reasons are phrases for after a colon; here one stands alone.
+    QString sentence = reason;
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+    box->setInformativeText(sentence);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
+    // Without modality, as the save dialog (save_dialog.h): a modal box
+    // would keep the window manager from closing the window. A message box
+    // is modal unless told otherwise.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 } // namespace rb

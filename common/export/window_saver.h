@@ -4,9 +4,12 @@
 // window has numbers behind it, CSV.
 //
 // A file is written under a temporary name and renamed over the target only
-// once it is complete, so a failed save (folder not writable, disk full)
-// leaves an earlier file as it was; the failure is shown in a message box.
+// once it is complete (atomic_write.h), so a failed save (folder not
+// writable, disk full) leaves an earlier file as it was; the failure is shown
+// in a message box.
 #pragma once
+
+#include "common/export/atomic_write.h"
 
 #include <QObject>
 #include <QString>
@@ -22,10 +25,6 @@ enum class SaveFormat { Png, Svg, Csv, Unknown };
 
 // The format a file name asks for by its extension, case-insensitive.
 SaveFormat FormatOfPath(const QString &path);
-
-// Writes data to path through a temporary file in the same folder. On
-// failure returns false with the reason in *error; the target is untouched.
-bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error);
 
 class WindowSaver : public QObject {
     Q_OBJECT

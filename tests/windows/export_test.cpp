@@ -11,6 +11,7 @@
 #include "tavrin/navigation.h"
 #include "common/widgets/event_loop.h"
 
+#include <QAbstractFileIconProvider>
 #include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
@@ -27,8 +28,12 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rb;
 
@@ -308,6 +313,58 @@ TEST_F(Export, ShortcutsCopyThePictureOrTheSelectedTextAndOpenTheSaveDialog)
     dialog->selectFile(path);
     QMetaObject::invokeMethod(dialog, "accept");
     ASSERT_TRUE(QFile::exists(path + QStringLiteral(".svg")));
+
+    // The same name again: asked first, in a box that blocks no window (a
+    // modal one would keep the window manager from closing the program).
+    QFile earlier(path + QStringLiteral(".svg"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("old") == 3);
+    earlier.close();
+    QTest::qWait(0); // the first dialog goes once the loop runs
+    SaverOf(&f)->OpenSaveDialog();
+    dialog = SaverOf(&f)->Dialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(earlier.fileName());
+    QMetaObject::invokeMethod(dialog, "accept");
+    auto *question = dialog->findChild<QMessageBox *>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QFileInfo(earlier.fileName()).size(), 3);
+    question->button(QMessageBox::Yes)->click();
+    EXPECT_GT(QFileInfo(earlier.fileName()).size(), 3);
+}
+
+TEST_F(Export, TheSaveDialogsIconsNeverOpenAFile)
+{
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    SaverOf(&f)->OpenSaveDialog();
+    const QAbstractFileIconProvider *icons = SaverOf(&f)->Dialog()->iconProvider();
+    ASSERT_NE(icons, nullptr);
+    // A pipe, held open here so that an open for reading would not block the
+    // test, and a file whose name does not tell its type, which the toolkit's
+    // own icons would read.
+    const QByteArray pipe = QFile::encodeName(dir_.filePath(QStringLiteral("pipe")));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0644), 0);
+    const int held = open(pipe.constData(), O_RDWR | O_NONBLOCK);
+    QFile plain(dir_.filePath(QStringLiteral("ohne-endung")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("\x89PNG\r\n\x1a\n") == 8);
+    plain.close();
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(dir_.path()).constData(), IN_OPEN), 0);
+    for (const QString &path : {QFile::decodeName(pipe), plain.fileName()}) {
+        EXPECT_FALSE(icons->icon(QFileInfo(path)).isNull());
+        icons->type(QFileInfo(path));
+    }
+    QStringList opened;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;)
+        for (char *e = events; e < events + n; e += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(e)->len)
+            if (reinterpret_cast<inotify_event *>(e)->len) opened << QString::fromLocal8Bit(reinterpret_cast<inotify_event *>(e)->name);
+    EXPECT_TRUE(opened.isEmpty()) << "opened: " << opened.join(' ').toStdString();
+    close(watch);
+    close(held);
 }
 
 TEST_F(Export, AFailedSaveSaysSoAndLeavesTheEarlierFile)
