@@ -1,0 +1,13 @@
+// The programs' colours as the toolkit takes them.
+#pragma once
+
+#include "common/canvas/color.h"
+
+#include <QColor>
+
+namespace rb {
+
+inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QRgb ToQRgb(Color c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+} // namespace rb
