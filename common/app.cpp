@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "fonts.h"
+#include "printable.h"
 #include "vector_state.h"
 #include "widget_map.h"
 #include "window_frame.h"
@@ -117,15 +118,18 @@ std::optional<int> RequireDisplay(const char *program)
 {
     if (!UsesX11() || X11DisplayReachable()) return std::nullopt;
     const QByteArray display = qgetenv("DISPLAY");
+    // The program's name and the display are echoed as typed, but a
+    // terminal must not act on control characters in them.
+    const QString name = Printable(QString::fromLocal8Bit(program));
     const QString reason =
         display.isEmpty()
             ? QCoreApplication::translate("App", "keine Anzeige gefunden (DISPLAY ist nicht gesetzt)")
             : QCoreApplication::translate("App", "keine Verbindung zur Anzeige „%1“")
-                  .arg(QString::fromLocal8Bit(display));
+                  .arg(Printable(QString::fromLocal8Bit(display)));
     const QString line =
-        QStringLiteral("%1: %2; ").arg(QString::fromLocal8Bit(program), reason) +
+        QStringLiteral("%1: %2; ").arg(name, reason) +
         QCoreApplication::translate("App", "auf einem virtuellen Bildschirm starten mit: %1")
-            .arg(QStringLiteral("xvfb-run -a -s \"-screen 0 1920x1080x24\" %1").arg(QString::fromLocal8Bit(program)));
+            .arg(QStringLiteral("xvfb-run -a -s \"-screen 0 1920x1080x24\" %1").arg(name));
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return 1;
 }

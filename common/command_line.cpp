@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "printable.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -68,8 +70,8 @@ std::optional<int> CommandLine::Parse(const QStringList &arguments)
         const Option *option = Find(argument);
         if (option == nullptr) {
             if (argument.startsWith(QLatin1Char('-')))
-                return Fail(tr("unbekannte Option „%1“; %2").arg(argument, seeHelp));
-            return Fail(tr("unerwartetes Argument „%1“; %2").arg(argument, seeHelp));
+                return Fail(tr("unbekannte Option „%1“; %2").arg(Printable(argument), seeHelp));
+            return Fail(tr("unerwartetes Argument „%1“; %2").arg(Printable(argument), seeHelp));
         }
         if (option->valueName.isEmpty()) {
             if (inlineValue) return Fail(tr("%1 nimmt keinen Wert").arg(argument));
@@ -81,7 +83,8 @@ std::optional<int> CommandLine::Parse(const QStringList &arguments)
             inlineValue = arguments[++i];
         }
         const QString problem = option->onValue(*inlineValue);
-        if (!problem.isEmpty()) return Fail(QStringLiteral("%1 %2: %3").arg(argument, *inlineValue, problem));
+        if (!problem.isEmpty())
+            return Fail(QStringLiteral("%1 %2: %3").arg(argument, Printable(*inlineValue), problem));
     }
     if (helpRequested_) {
         Print(stdout, HelpText());

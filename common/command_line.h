@@ -10,9 +10,10 @@
 //     if (const auto status = cl.Parse(argc, argv)) return *status;
 //
 // `--name value` and `--name=value` are both accepted. A wrong command line
-// gets one line on stderr and status 2; `--help` and `--version` print to
-// stdout and give status 0. They are answered after every other option has
-// been read, so an option that changes the language also changes the help.
+// gets one line on stderr and status 2, with any control character of an
+// argument shown as an escape; `--help` and `--version` print to stdout and
+// give status 0. They are answered after every other option has been read,
+// so an option that changes the language also changes the help.
 #pragma once
 
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "headless_save.h"
 
+#include "printable.h"
 #include "window_saver.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ int SaveWithoutDisplay(QWidget *window, const QString &path, const QString &prog
     QString error = QCoreApplication::translate("rb::WindowSaver", "Dieses Format kann das Fenster nicht speichern.");
     if (saver && saver->Write(path, &error)) return 0;
     const QString line = QCoreApplication::translate("rb::WindowSaver", "%1: „%2“ wurde nicht gespeichert: %3")
-                             .arg(program, QDir::toNativeSeparators(path), error)
+                             .arg(program, Printable(QDir::toNativeSeparators(path)), Printable(error))
                              .simplified();
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return 1;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -76,6 +77,41 @@ TEST(StartUp, AnswersWithoutDisplay)
                 EXPECT_EQ(text, name + QStringLiteral(" " REGENBOGEN_VERSION "\n"));
             }
         }
+    }
+}
+
+// A mistyped argument is echoed, but a terminal must not act on what it
+// holds: escape sequences, bells, newlines and right-to-left marks are shown
+// as escapes, in every message that echoes what the user gave.
+TEST(StartUp, EchoesControlCharactersAsEscapes)
+{
+    struct Case {
+        const char *program;
+        QStringList arguments;
+        QString display;
+        int status;
+        QString shown;
+    };
+    const QString esc = QStringLiteral("\x1b[31m");
+    const Case cases[] = {
+        {"tavrin", {QStringLiteral("--bo") + esc + QStringLiteral("gus")}, {}, 2, QStringLiteral("--bo\\x1b[31mgus")},
+        {"prisma", {QStringLiteral("stray\a")}, {}, 2, QStringLiteral("stray\\x07")},
+        {"streu", {QStringLiteral("--reflections"), QStringLiteral("1\r\x9b")}, {}, 2, QStringLiteral("1\\r\\x9b")},
+        {"tavrin", {QStringLiteral("--lang"), QStringLiteral("\u202Een")}, {}, 2, QStringLiteral("U+202Een")},
+        {"streu", {QStringLiteral("--save"), esc + QStringLiteral("\n/s.csv")}, {}, 1,
+         QStringLiteral("\\x1b[31m\\n/s.csv")},
+        {"prisma", {}, QStringLiteral(":1999") + esc, 1, QStringLiteral(":1999\\x1b[31m")},
+    };
+    for (const Case &c : cases) {
+        const Outcome o = RunWithoutDisplay(QString::fromLatin1(c.program), c.arguments, c.display);
+        SCOPED_TRACE(std::string(c.program) + " -> " + o.err.toStdString());
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_TRUE(o.err.contains(c.shown));
+        EXPECT_TRUE(OneLine(o.err));
+        const QString line = o.err.chopped(1);
+        EXPECT_TRUE(std::none_of(line.begin(), line.end(), [](QChar ch) {
+            return ch.category() == QChar::Other_Control || ch == QChar(0x202E);
+        }));
     }
 }
 
