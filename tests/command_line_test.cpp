@@ -18,8 +18,10 @@ struct Outcome {
     QString err;
 };
 
-// Runs a program with no display of any kind in its environment.
-Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, const QString &display = {})
+// Runs a program with no display of any kind in its environment; its
+// standard output goes to `out` if given.
+Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, const QString &display = {},
+                          const QString &out = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -27,6 +29,7 @@ Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, 
     if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!out.isEmpty()) p.setStandardOutputFile(out);
     p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/") + program, arguments);
     EXPECT_TRUE(p.waitForFinished(20000)) << program.toStdString();
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << program.toStdString() << " crashed";
@@ -112,6 +115,22 @@ TEST(StartUp, EchoesControlCharactersAsEscapes)
         EXPECT_TRUE(std::none_of(line.begin(), line.end(), [](QChar ch) {
             return ch.category() == QChar::Other_Control || ch == QChar(0x202E);
         }));
+    }
+}
+
+// A script that asks for the help or the version must learn when it did
+// not get them: the disk was full.
+TEST(StartUp, HelpAndVersionThatCannotBeWrittenFail)
+{
+    for (const char *program : {"tavrin", "prisma", "streu"}) {
+        for (const char *option : {"--help", "--version"}) {
+            const QString name = QString::fromLatin1(program);
+            const Outcome o = RunWithoutDisplay(name, {QString::fromLatin1(option)}, {}, QStringLiteral("/dev/full"));
+            SCOPED_TRACE(std::string(program) + " " + option + " -> " + o.err.toStdString());
+            EXPECT_EQ(o.status, 1);
+            EXPECT_TRUE(OneLine(o.err));
+            EXPECT_TRUE(o.err.startsWith(name + QStringLiteral(": ")));
+        }
     }
 }
 
