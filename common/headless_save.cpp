@@ -15,10 +15,17 @@ namespace rb {
 
 std::optional<int> ScrollBarValue(const QString &text, int min, int max, int divisor)
 {
-    // Signs, exponents, blanks and decimal commas are not how a scroll bar's
-    // number is written.
-    static const QRegularExpression plain(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
-    if (!plain.match(text).hasMatch()) return std::nullopt;
+    // Signs, exponents, blanks, decimal commas and digits finer than the
+    // bar's step are not how a scroll bar's number is written: 1.5 and 1.50
+    // for a bar in hundredths, not 1.500 or 1.50000000000001, which only
+    // rounding would make a value of the bar. The whole text must match; a
+    // plain $ would let a final newline through.
+    int decimals = 0;
+    for (int d = divisor; d >= 10; d /= 10) ++decimals;
+    const QString number = decimals == 0 ? QStringLiteral("[0-9]+")
+                                         : QStringLiteral("[0-9]+(\\.[0-9]{1,%1})?").arg(decimals);
+    if (!QRegularExpression(QRegularExpression::anchoredPattern(number)).match(text).hasMatch())
+        return std::nullopt;
     bool ok = false;
     const double shown = QLocale::c().toDouble(text, &ok);
     if (!ok) return std::nullopt;

@@ -2,12 +2,14 @@
 // any display, and the private runtime folder.
 #include "app.h"
 #include "command_line.h"
+#include "headless_save.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -131,6 +133,37 @@ TEST(StartUp, HelpAndVersionThatCannotBeWrittenFail)
             EXPECT_TRUE(OneLine(o.err));
             EXPECT_TRUE(o.err.startsWith(name + QStringLiteral(": ")));
         }
+    }
+}
+
+// Only what the scroll bar itself could show: its whole numbers, and its
+// decimals no finer than its step; the whole text, nothing around it.
+TEST(CommandLine, ScrollBarNumbersAsTheBarShowsThem)
+{
+    struct Case {
+        const char *text;
+        int min, max, divisor;
+        std::optional<int> value;
+    };
+    const Case cases[] = {
+        {"15", 1, 15, 1, 15},
+        {"007", 1, 15, 1, 7},
+        {"2\n", 1, 15, 1, std::nullopt},
+        {"\n2", 1, 15, 1, std::nullopt},
+        {"15.00000000000001", 1, 15, 1, std::nullopt},
+        {"30.0", 1, 180, 1, std::nullopt}, // whole degrees
+        {"1.5", 50, 200, 100, 150},
+        {"1.50", 50, 200, 100, 150},
+        {"2", 50, 200, 100, 200},
+        {"1.500", 50, 200, 100, std::nullopt},
+        {"1.50000000000001", 50, 200, 100, std::nullopt},
+        {"1.", 50, 200, 100, std::nullopt},
+        {".5", 50, 200, 100, std::nullopt},
+        {"1.5\n", 50, 200, 100, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(rb::ScrollBarValue(QString::fromLatin1(c.text), c.min, c.max, c.divisor), c.value);
     }
 }
 
