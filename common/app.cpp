@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "printable.h"
+#include "runtime_folder.h"
 #include "vector_state.h"
 #include "widget_map.h"
 #include "window_frame.h"
@@ -136,14 +137,20 @@ std::optional<int> RequireDisplay(const char *program)
 
 void PrepareEnvironment()
 {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    // A folder the toolkit would refuse (missing, another user's, open to
+    // others) is replaced as if none were set: the toolkit's fallback may
+    // land at the root of the file system.
+    if (UsableRuntimeFolder(qgetenv("XDG_RUNTIME_DIR"))) return;
     // A fixed name in a shared folder could be prepared by another user in
     // advance; mkdtemp makes a fresh folder with an unguessable name, 0700.
-    const QByteArray tmp = qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
-    const QByteArray pattern = tmp + "/regenbogen-XXXXXX";
-    if (pattern.size() >= PATH_MAX) return;
-    std::memcpy(runtimeFolder, pattern.constData(), size_t(pattern.size()) + 1);
-    if (mkdtemp(runtimeFolder) == nullptr) {
+    bool made = false;
+    for (const QByteArray &base : RuntimeFolderBases()) {
+        const QByteArray pattern = base + "/regenbogen-XXXXXX";
+        if (pattern.size() >= PATH_MAX) continue;
+        std::memcpy(runtimeFolder, pattern.constData(), size_t(pattern.size()) + 1);
+        if ((made = mkdtemp(runtimeFolder) != nullptr)) break;
+    }
+    if (!made) {
         // Leave it to the toolkit, which falls back on a folder of its own.
         runtimeFolder[0] = '\0';
         return;

@@ -5,12 +5,14 @@
 #include "headless_save.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -231,6 +233,72 @@ TEST(RuntimeFolder, PrivateFreshAndRemovedAtExit)
     // Only the planted folder is left: each run removed its own.
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("regenbogen-runtime")});
+}
+
+// Where the session gives no runtime folder the programs can use, they make
+// a private one in a usable place, whatever TMPDIR says: never at the root.
+TEST(RuntimeFolder, MadeInAUsablePlaceWhenTheSessionHasNone)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QByteArray base = tmp.path().toLocal8Bit();
+    const QByteArray open = base + "/open", file = base + "/file";
+    ASSERT_EQ(mkdir(open.constData(), 0700), 0);
+    ASSERT_EQ(chmod(open.constData(), 0755), 0);
+    ASSERT_TRUE(QFile(QString::fromLocal8Bit(file)).open(QIODevice::WriteOnly));
+    struct Case {
+        const char *what;
+        std::optional<QByteArray> runtime, tmpdir;
+    };
+    const Case cases[] = {
+        {"TMPDIR missing", std::nullopt, base + "/missing"},
+        {"TMPDIR the root", std::nullopt, QByteArray("/")},
+        {"TMPDIR a file", std::nullopt, file},
+        {"runtime folder missing", base + "/missing", std::nullopt},
+        {"runtime folder open to others", open, std::nullopt},
+        {"runtime folder a file", file, base + "/missing"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto prepare = [&] {
+            c.runtime ? setenv("XDG_RUNTIME_DIR", c.runtime->constData(), 1) : unsetenv("XDG_RUNTIME_DIR");
+            c.tmpdir ? setenv("TMPDIR", c.tmpdir->constData(), 1) : unsetenv("TMPDIR");
+            rb::PrepareEnvironment();
+            const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
+            struct stat st {};
+            const bool own = stat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+            const bool atRoot = dir.lastIndexOf('/') == 0;
+            std::exit(own && Mode(dir) == 0700 && !atRoot ? 0 : 1);
+        };
+        EXPECT_EXIT(prepare(), testing::ExitedWithCode(0), "");
+    }
+    EXPECT_EQ(Mode(open), mode_t(0755)); // someone else's folder is left as it was
+}
+
+// The toolkit itself, in a real program, makes nothing at the root either.
+TEST(RuntimeFolder, NoneAtTheRootWhenTMPDIRIsMissing)
+{
+    const auto atRoot = [] {
+        return QDir(QStringLiteral("/")).entryList({QStringLiteral("runtime-*")}, QDir::AllEntries | QDir::System);
+    };
+    const QStringList before = atRoot();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("missing")));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/prisma"), {QStringLiteral("--save"), QStringLiteral("p.png")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).toStdString(), "");
+    QStringList made = atRoot();
+    for (const QString &b : before) made.removeAll(b);
+    // What an old build left behind is removed, so the next run can tell.
+    for (const QString &m : made) QDir(QStringLiteral("/") + m).removeRecursively();
+    EXPECT_EQ(made.join(QLatin1Char(' ')).toStdString(), "");
 }
 
 TEST(RuntimeFolder, TestsRunInAPrivateOne)
