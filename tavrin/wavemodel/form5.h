@@ -9,6 +9,7 @@
 #pragma once
 
 #include "form.h"
+#include "run_nesting.h"
 #include "wave_model.h"
 #include "wave_runs.h"
 #include "wave_table.h"
@@ -55,8 +56,9 @@ public:
     void VScroll1_Change();
 
     // How many sweeps and by-hand runs are on the stack right now: a run
-    // started during another run's yield runs inside it.
-    int RunsActive() const { return runsActive_; }
+    // started during another run's yield runs inside it, at most
+    // RunNesting::kDeepest of them.
+    int RunsActive() const { return nesting_.Active(); }
 
     // The window-level state of the wave model.
     WaveModel model;
@@ -133,7 +135,7 @@ private:
     double keyX_ = -11000, keyY_ = -10000;
     PictureState shown_;
     std::unique_ptr<WaveRuns> runs_;
-    int runsActive_ = 0;
+    RunNesting nesting_{this};
 };
 
 } // namespace rb::tavrin
