@@ -2,12 +2,17 @@
 // any display, and the private runtime folder.
 #include "common/app/app.h"
 #include "common/app/command_line.h"
+#include "common/export/headless_save.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,8 +22,10 @@ struct Outcome {
     QString err;
 };
 
-// Runs a program with no display of any kind in its environment.
-Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, const QString &display = {})
+// Runs a program with no display of any kind in its environment; its
+// standard output goes to `out` if given.
+Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, const QString &display = {},
+                          const QString &out = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -26,6 +33,7 @@ Outcome RunWithoutDisplay(const QString &program, const QStringList &arguments, 
     if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!out.isEmpty()) p.setStandardOutputFile(out);
     p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/") + program, arguments);
     EXPECT_TRUE(p.waitForFinished(20000)) << program.toStdString();
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << program.toStdString() << " crashed";
@@ -76,6 +84,88 @@ TEST(StartUp, AnswersWithoutDisplay)
                 EXPECT_EQ(text, name + QStringLiteral(" " REGENBOGEN_VERSION "\n"));
             }
         }
+    }
+}
+
+// A mistyped argument is echoed, but a terminal must not act on what it
+// holds: escape sequences, bells, newlines and right-to-left marks are shown
+// as escapes, in every message that echoes what the user gave.
+TEST(StartUp, EchoesControlCharactersAsEscapes)
+{
+    struct Case {
+        const char *program;
+        QStringList arguments;
+        QString display;
+        int status;
+        QString shown;
+    };
+    const QString esc = QStringLiteral("\x1b[31m");
+    const Case cases[] = {
+        {"tavrin", {QStringLiteral("--bo") + esc + QStringLiteral("gus")}, {}, 2, QStringLiteral("--bo\\x1b[31mgus")},
+        {"prisma", {QStringLiteral("stray\a")}, {}, 2, QStringLiteral("stray\\x07")},
+        {"streu", {QStringLiteral("--reflections"), QStringLiteral("1\r\x9b")}, {}, 2, QStringLiteral("1\\r\\x9b")},
+        {"tavrin", {QStringLiteral("--lang"), QStringLiteral("\u202Een")}, {}, 2, QStringLiteral("U+202Een")},
+        {"streu", {QStringLiteral("--save"), esc + QStringLiteral("\n/s.csv")}, {}, 1,
+         QStringLiteral("\\x1b[31m\\n/s.csv")},
+        {"prisma", {}, QStringLiteral(":1999") + esc, 1, QStringLiteral(":1999\\x1b[31m")},
+    };
+    for (const Case &c : cases) {
+        const Outcome o = RunWithoutDisplay(QString::fromLatin1(c.program), c.arguments, c.display);
+        SCOPED_TRACE(std::string(c.program) + " -> " + o.err.toStdString());
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_TRUE(o.err.contains(c.shown));
+        EXPECT_TRUE(OneLine(o.err));
+        const QString line = o.err.chopped(1);
+        EXPECT_TRUE(std::none_of(line.begin(), line.end(), [](QChar ch) {
+            return ch.category() == QChar::Other_Control || ch == QChar(0x202E);
+        }));
+    }
+}
+
+// A script that asks for the help or the version must learn when it did
+// not get them: the disk was full.
+TEST(StartUp, HelpAndVersionThatCannotBeWrittenFail)
+{
+    for (const char *program : {"tavrin", "prisma", "streu"}) {
+        for (const char *option : {"--help", "--version"}) {
+            const QString name = QString::fromLatin1(program);
+            const Outcome o = RunWithoutDisplay(name, {QString::fromLatin1(option)}, {}, QStringLiteral("/dev/full"));
+            SCOPED_TRACE(std::string(program) + " " + option + " -> " + o.err.toStdString());
+            EXPECT_EQ(o.status, 1);
+            EXPECT_TRUE(OneLine(o.err));
+            EXPECT_TRUE(o.err.startsWith(name + QStringLiteral(": ")));
+        }
+    }
+}
+
+// Only what the scroll bar itself could show: its whole numbers, and its
+// decimals no finer than its step; the whole text, nothing around it.
+TEST(CommandLine, ScrollBarNumbersAsTheBarShowsThem)
+{
+    struct Case {
+        const char *text;
+        int min, max, divisor;
+        std::optional<int> value;
+    };
+    const Case cases[] = {
+        {"15", 1, 15, 1, 15},
+        {"007", 1, 15, 1, 7},
+        {"2\n", 1, 15, 1, std::nullopt},
+        {"\n2", 1, 15, 1, std::nullopt},
+        {"15.00000000000001", 1, 15, 1, std::nullopt},
+        {"30.0", 1, 180, 1, std::nullopt}, // whole degrees
+        {"1.5", 50, 200, 100, 150},
+        {"1.50", 50, 200, 100, 150},
+        {"2", 50, 200, 100, 200},
+        {"1.500", 50, 200, 100, std::nullopt},
+        {"1.50000000000001", 50, 200, 100, std::nullopt},
+        {"1.", 50, 200, 100, std::nullopt},
+        {".5", 50, 200, 100, std::nullopt},
+        {"1.5\n", 50, 200, 100, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(rb::ScrollBarValue(QString::fromLatin1(c.text), c.min, c.max, c.divisor), c.value);
     }
 }
 
@@ -143,6 +233,72 @@ TEST(RuntimeFolder, PrivateFreshAndRemovedAtExit)
     // Only the planted folder is left: each run removed its own.
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("regenbogen-runtime")});
+}
+
+// Where the session gives no runtime folder the programs can use, they make
+// a private one in a usable place, whatever TMPDIR says: never at the root.
+TEST(RuntimeFolder, MadeInAUsablePlaceWhenTheSessionHasNone)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QByteArray base = tmp.path().toLocal8Bit();
+    const QByteArray open = base + "/open", file = base + "/file";
+    ASSERT_EQ(mkdir(open.constData(), 0700), 0);
+    ASSERT_EQ(chmod(open.constData(), 0755), 0);
+    ASSERT_TRUE(QFile(QString::fromLocal8Bit(file)).open(QIODevice::WriteOnly));
+    struct Case {
+        const char *what;
+        std::optional<QByteArray> runtime, tmpdir;
+    };
+    const Case cases[] = {
+        {"TMPDIR missing", std::nullopt, base + "/missing"},
+        {"TMPDIR the root", std::nullopt, QByteArray("/")},
+        {"TMPDIR a file", std::nullopt, file},
+        {"runtime folder missing", base + "/missing", std::nullopt},
+        {"runtime folder open to others", open, std::nullopt},
+        {"runtime folder a file", file, base + "/missing"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto prepare = [&] {
+            c.runtime ? setenv("XDG_RUNTIME_DIR", c.runtime->constData(), 1) : unsetenv("XDG_RUNTIME_DIR");
+            c.tmpdir ? setenv("TMPDIR", c.tmpdir->constData(), 1) : unsetenv("TMPDIR");
+            rb::PrepareEnvironment();
+            const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
+            struct stat st {};
+            const bool own = stat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+            const bool atRoot = dir.lastIndexOf('/') == 0;
+            std::exit(own && Mode(dir) == 0700 && !atRoot ? 0 : 1);
+        };
+        EXPECT_EXIT(prepare(), testing::ExitedWithCode(0), "");
+    }
+    EXPECT_EQ(Mode(open), mode_t(0755)); // someone else's folder is left as it was
+}
+
+// The toolkit itself, in a real program, makes nothing at the root either.
+TEST(RuntimeFolder, NoneAtTheRootWhenTMPDIRIsMissing)
+{
+    const auto atRoot = [] {
+        return QDir(QStringLiteral("/")).entryList({QStringLiteral("runtime-*")}, QDir::AllEntries | QDir::System);
+    };
+    const QStringList before = atRoot();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("missing")));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/prisma"), {QStringLiteral("--save"), QStringLiteral("p.png")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).toStdString(), "");
+    QStringList made = atRoot();
+    for (const QString &b : before) made.removeAll(b);
+    // What an old build left behind is removed, so the next run can tell.
+    for (const QString &m : made) QDir(QStringLiteral("/") + m).removeRecursively();
+    EXPECT_EQ(made.join(QLatin1Char(' ')).toStdString(), "");
 }
 
 TEST(RuntimeFolder, TestsRunInAPrivateOne)

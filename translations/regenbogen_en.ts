@@ -66,6 +66,10 @@
         <source>erwartet de oder en</source>
         <translation>expected de or en</translation>
     </message>
+    <message>
+        <source>die Ausgabe ließ sich nicht schreiben: %1</source>
+        <translation>the output could not be written: %1</translation>
+    </message>
 </context>
 <context>
     <name>rb::SaveDialog</name>

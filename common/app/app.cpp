@@ -1,7 +1,9 @@
 #include "common/app/app.h"
 
-#include "common/widgets/fonts.h"
+#include "common/app/runtime_folder.h"
 #include "common/app/widget_map.h"
+#include "common/widgets/fonts.h"
+#include "common/widgets/printable.h"
 #include "common/widgets/window_frame.h"
 
 #include <QApplication>
@@ -89,15 +91,18 @@ std::optional<int> RequireDisplay(const char *program)
 {
     if (!UsesX11() || X11DisplayReachable()) return std::nullopt;
     const QByteArray display = qgetenv("DISPLAY");
+    // The program's name and the display are echoed as typed, but a
+    // terminal must not act on control characters in them.
+    const QString name = Printable(QString::fromLocal8Bit(program));
     const QString reason =
         display.isEmpty()
             ? QCoreApplication::translate("App", "keine Anzeige gefunden (DISPLAY ist nicht gesetzt)")
             : QCoreApplication::translate("App", "keine Verbindung zur Anzeige „%1“")
-                  .arg(QString::fromLocal8Bit(display));
+                  .arg(Printable(QString::fromLocal8Bit(display)));
     const QString line =
-        QStringLiteral("%1: %2; ").arg(QString::fromLocal8Bit(program), reason) +
+        QStringLiteral("%1: %2; ").arg(name, reason) +
         QCoreApplication::translate("App", "auf einem virtuellen Bildschirm starten mit: %1")
-            .arg(QStringLiteral("xvfb-run -a -s \"-screen 0 1920x1080x24\" %1").arg(QString::fromLocal8Bit(program)));
+            .arg(QStringLiteral("xvfb-run -a -s \"-screen 0 1920x1080x24\" %1").arg(name));
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return 1;
 }
@@ -108,14 +113,20 @@ void PrepareEnvironment()
     // the program without a word. Ignored, the write fails with EFBIG and
     // the save says why.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    // A folder the toolkit would refuse (missing, another user's, open to
+    // others) is replaced as if none were set: the toolkit's fallback may
+    // land at the root of the file system.
+    if (UsableRuntimeFolder(qgetenv("XDG_RUNTIME_DIR"))) return;
     // A fixed name in a shared folder could be prepared by another user in
     // advance; mkdtemp makes a fresh folder with an unguessable name, 0700.
-    const QByteArray tmp = qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
-    const QByteArray pattern = tmp + "/regenbogen-XXXXXX";
-    if (pattern.size() >= PATH_MAX) return;
-    std::memcpy(runtimeFolder, pattern.constData(), size_t(pattern.size()) + 1);
-    if (mkdtemp(runtimeFolder) == nullptr) {
+    bool made = false;
+    for (const QByteArray &base : RuntimeFolderBases()) {
+        const QByteArray pattern = base + "/regenbogen-XXXXXX";
+        if (pattern.size() >= PATH_MAX) continue;
+        std::memcpy(runtimeFolder, pattern.constData(), size_t(pattern.size()) + 1);
+        if ((made = mkdtemp(runtimeFolder) != nullptr)) break;
+    }
+    if (!made) {
         // Leave it to the toolkit, which falls back on a folder of its own.
         runtimeFolder[0] = '\0';
         return;

@@ -17,8 +17,10 @@ namespace rb {
 std::optional<int> RequireDisplay(const char *program);
 
 // Prepares the process before the QApplication exists: when no runtime
-// folder is set, a fresh private one (removed at exit), so headless runs
-// stay quiet and share nothing with other users; and a write past a
+// folder is set, or one the toolkit would refuse, a fresh private one
+// (removed at exit) in the temporary folder, /tmp or the user's cache
+// folder, never at the root; so headless runs stay quiet and share nothing
+// with other users; and a write past a
 // file-size limit fails with a reason instead of a signal ending the program.
 void PrepareEnvironment();
 // Fonts, the interface language and other defaults once the QApplication

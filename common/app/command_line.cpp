@@ -1,16 +1,24 @@
 #include "common/app/command_line.h"
 
+#include "common/widgets/printable.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace rb {
 
 namespace {
-void Print(std::FILE *stream, const QString &text)
+// False when the text did not reach its stream: a full disk, a closed pipe
+// or a closed descriptor. The buffer is flushed here, so that an error shows
+// now and not unseen at exit.
+bool Print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    const bool put = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
+    const bool flushed = std::fflush(stream) == 0;
+    return put && flushed && !std::ferror(stream);
 }
 } // namespace
 
@@ -52,6 +60,17 @@ int CommandLine::Fail(const QString &message) const
     return kUsageError;
 }
 
+int CommandLine::Answer(const QString &text) const
+{
+    if (Print(stdout, text)) return 0;
+    // A script that asked for the help or the version must learn that it
+    // did not get them.
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    Print(stderr, program_ + QStringLiteral(": ") + tr("die Ausgabe ließ sich nicht schreiben: %1").arg(reason) +
+                      QLatin1Char('\n'));
+    return kOutputError;
+}
+
 std::optional<int> CommandLine::Parse(const QStringList &arguments)
 {
     const QString seeHelp = tr("„%1 --help“ zeigt die Optionen").arg(program_);
@@ -68,8 +87,8 @@ std::optional<int> CommandLine::Parse(const QStringList &arguments)
         const Option *option = Find(argument);
         if (option == nullptr) {
             if (argument.startsWith(QLatin1Char('-')))
-                return Fail(tr("unbekannte Option „%1“; %2").arg(argument, seeHelp));
-            return Fail(tr("unerwartetes Argument „%1“; %2").arg(argument, seeHelp));
+                return Fail(tr("unbekannte Option „%1“; %2").arg(Printable(argument), seeHelp));
+            return Fail(tr("unerwartetes Argument „%1“; %2").arg(Printable(argument), seeHelp));
         }
         if (option->valueName.isEmpty()) {
             if (inlineValue) return Fail(tr("%1 nimmt keinen Wert").arg(argument));
@@ -81,16 +100,11 @@ std::optional<int> CommandLine::Parse(const QStringList &arguments)
             inlineValue = arguments[++i];
         }
         const QString problem = option->onValue(*inlineValue);
-        if (!problem.isEmpty()) return Fail(QStringLiteral("%1 %2: %3").arg(argument, *inlineValue, problem));
+        if (!problem.isEmpty())
+            return Fail(QStringLiteral("%1 %2: %3").arg(argument, Printable(*inlineValue), problem));
     }
-    if (helpRequested_) {
-        Print(stdout, HelpText());
-        return 0;
-    }
-    if (versionRequested_) {
-        Print(stdout, VersionText());
-        return 0;
-    }
+    if (helpRequested_) return Answer(HelpText());
+    if (versionRequested_) return Answer(VersionText());
     return std::nullopt;
 }
 

@@ -10,9 +10,11 @@
 //     if (const auto status = cl.Parse(argc, argv)) return *status;
 //
 // `--name value` and `--name=value` are both accepted. A wrong command line
-// gets one line on stderr and status 2; `--help` and `--version` print to
-// stdout and give status 0. They are answered after every other option has
-// been read, so an option that changes the language also changes the help.
+// gets one line on stderr and status 2, with any control character of an
+// argument shown as an escape; `--help` and `--version` print to stdout and
+// give status 0, or 1 when stdout cannot be written. They are answered after
+// every other option has been read, so an option that changes the language
+// also changes the help.
 #pragma once
 
 #include <QCoreApplication>
@@ -34,6 +36,9 @@ public:
     using FlagHandler = std::function<void()>;
 
     static constexpr int kUsageError = 2;
+    // The help or the version could not be written (a full disk, a closed
+    // pipe): one line on stderr says so.
+    static constexpr int kOutputError = 1;
 
     // program: the name in messages and in the version line; summary: one
     // sentence for the help saying what the program shows.
@@ -64,6 +69,8 @@ private:
 
     const Option *Find(const QString &argument) const;
     int Fail(const QString &message) const;
+    // Writes the help or the version; the status to exit with.
+    int Answer(const QString &text) const;
 
     QString program_;
     QString summary_;

@@ -1,6 +1,7 @@
 #include "common/export/headless_save.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/printable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,10 +15,17 @@ namespace rb {
 
 std::optional<int> ScrollBarValue(const QString &text, int min, int max, int divisor)
 {
-    // Signs, exponents, blanks and decimal commas are not how a scroll bar's
-    // number is written.
-    static const QRegularExpression plain(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
-    if (!plain.match(text).hasMatch()) return std::nullopt;
+    // Signs, exponents, blanks, decimal commas and digits finer than the
+    // bar's step are not how a scroll bar's number is written: 1.5 and 1.50
+    // for a bar in hundredths, not 1.500 or 1.50000000000001, which only
+    // rounding would make a value of the bar. The whole text must match; a
+    // plain $ would let a final newline through.
+    int decimals = 0;
+    for (int d = divisor; d >= 10; d /= 10) ++decimals;
+    const QString number = decimals == 0 ? QStringLiteral("[0-9]+")
+                                         : QStringLiteral("[0-9]+(\\.[0-9]{1,%1})?").arg(decimals);
+    if (!QRegularExpression(QRegularExpression::anchoredPattern(number)).match(text).hasMatch())
+        return std::nullopt;
     bool ok = false;
     const double shown = QLocale::c().toDouble(text, &ok);
     if (!ok) return std::nullopt;
@@ -53,7 +61,7 @@ int SaveWithoutDisplay(QWidget *window, const QString &path, const QString &prog
     QString error = QCoreApplication::translate("rb::WindowSaver", "Dieses Format kann das Fenster nicht speichern.");
     if (saver && saver->Write(path, &error)) return 0;
     const QString line = QCoreApplication::translate("rb::WindowSaver", "%1: „%2“ wurde nicht gespeichert: %3")
-                             .arg(program, QDir::toNativeSeparators(path), error)
+                             .arg(program, Printable(QDir::toNativeSeparators(path)), Printable(error))
                              .simplified();
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return 1;

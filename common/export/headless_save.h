@@ -11,8 +11,10 @@ class QWidget;
 namespace rb {
 
 // The scroll-bar value whose shown number, value / divisor, is written in
-// text: digits with an optional '.' and decimals, nothing else. Nothing
-// when the text is no such number or the value lies outside min … max.
+// text: digits, and where the divisor (a power of ten) makes steps finer
+// than 1, an optional '.' with at most as many decimals as the step has;
+// nothing else. Nothing when the text is no such number or the value lies
+// outside min … max.
 std::optional<int> ScrollBarValue(const QString &text, int min, int max, int divisor = 1);
 
 // Why a --save file name cannot be written, or empty when it can name a

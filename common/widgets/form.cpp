@@ -1,5 +1,6 @@
 #include "common/widgets/form.h"
 
+#include "common/widgets/device_grid.h"
 #include "common/widgets/units.h"
 #include "common/widgets/window_frame.h"
 
@@ -27,8 +28,8 @@ Form::Form(QWidget *parent) : Picture(parent) { setWindowFlag(Qt::Window, true);
 
 void Form::SetOuterGeometryTwips(double left, double top, double width, double height)
 {
-    const int w = std::max(1, int(std::lround(TwipsToPixels(width))) - FrameWidth());
-    const int h = std::max(1, int(std::lround(TwipsToPixels(height))) - FrameHeight());
+    const int w = OnDeviceGrid(std::max(1, int(std::lround(TwipsToPixels(width))) - FrameWidth()));
+    const int h = OnDeviceGrid(std::max(1, int(std::lround(TwipsToPixels(height))) - FrameHeight()));
     // A window fixed in size stays fixed throughout: a window manager gives
     // a resizable window another frame (openbox a grip along the bottom).
     if (minimumSize() == maximumSize()) setFixedSize(w, h);
@@ -43,8 +44,8 @@ void Form::MoveTwips(double left, double top)
     const int outerW = width() + FrameWidth(), outerH = height() + FrameHeight();
     const int x = area.x() + int(std::lround(TwipsToPixels(left)));
     const int y = area.y() + int(std::lround(TwipsToPixels(top)));
-    move(std::max(area.x(), std::min(x, area.right() + 1 - outerW)),
-         std::max(area.y(), std::min(y, area.bottom() + 1 - outerH)));
+    move(OnDeviceGrid(std::max(area.x(), std::min(x, area.right() + 1 - outerW))),
+         OnDeviceGrid(std::max(area.y(), std::min(y, area.bottom() + 1 - outerH))));
 }
 
 double Form::LeftTwips() const { return PixelsToTwips(x() - UsableArea().x()); }

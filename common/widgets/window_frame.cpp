@@ -33,13 +33,21 @@ constexpr std::uint16_t kProbeSize = 100;
 constexpr std::uint32_t kMinSize = 16, kMaxSize = 32;
 
 // The window manager counts device pixels; the layout counts logical ones.
+// What the layout needs is the room the two sides take together, rounded up
+// once: rounded up side by side, a 1-pixel border at a scale factor of 3
+// would count as 3 device pixels, and a window sized from the screen would
+// fall short of its share by 4. So the first side is rounded down and the
+// second makes up the rounded-up whole.
 QMargins Logical(const QMargins &device)
 {
     const QScreen *s = QGuiApplication::primaryScreen();
     const qreal ratio = s ? s->devicePixelRatio() : 1.0;
-    const auto logical = [ratio](int px) { return int(std::ceil(px / ratio)); };
-    return QMargins(logical(device.left()), logical(device.top()), logical(device.right()),
-                    logical(device.bottom()));
+    // Whole logical pixels that hold px device pixels, allowing for the
+    // inexact division.
+    const auto down = [ratio](int px) { return int(std::floor(px / ratio + 1e-9)); };
+    const auto up = [ratio](int px) { return int(std::ceil(px / ratio - 1e-9)); };
+    const int left = down(device.left()), top = down(device.top());
+    return QMargins(left, top, up(device.left() + device.right()) - left, up(device.top() + device.bottom()) - top);
 }
 
 xcb_connection_t *Connection()

@@ -401,9 +401,9 @@ void Form5::Form_Paint() { DrawAngleScale(*Picture2, model.piValue); }
 
 template <typename Run> void Form5::RunCounted(Run run)
 {
-    ++runsActive_;
-    run();
-    --runsActive_;
+    nesting_.Enter();
+    const RunEnd end = run();
+    nesting_.Leave(end == RunEnd::Completed);
 }
 
 void Form5::Command1_Click()
@@ -421,10 +421,11 @@ void Form5::Command1_Click()
 
 void Form5::Command2_Click()
 {
+    if (!nesting_.MayStart([this] { Command2_Click(); })) return;
     shown_.lastSweepFrom = shown_.bars.size();
     shown_.c = shown_.s = std::nan(""); // until a run reports its sum
     const bool figures = model.drawFigures;
-    RunCounted([this] { runs_->AutomaticSweep(); });
+    RunCounted([this] { return runs_->AutomaticSweep(); });
     if (figures) {
         shown_.figures = Figures::Sweep;
         shown_.singleRays = 0;
@@ -437,11 +438,12 @@ void Form5::Command3_Click()
     emit StartRequested();
 }
 
-void Form5::Picture4_MouseDown(int, int, double x, double y)
+void Form5::Picture4_MouseDown(int button, int shift, double x, double y)
 {
+    if (!nesting_.MayStart([this, button, shift, x, y] { Picture4_MouseDown(button, shift, x, y); })) return;
     const bool figures = model.drawFigures;
     shown_.c = shown_.s = std::nan(""); // until a run reports its sum
-    RunCounted([this, x, y] { runs_->ObservationPointByHand(x, y); });
+    RunCounted([this, x, y] { return runs_->ObservationPointByHand(x, y); });
     shown_.figures = figures ? Figures::ByHand : Figures::OriginOnly;
     shown_.pointX = x;
     shown_.pointY = y;

@@ -11,6 +11,7 @@
 #include "common/widgets/form.h"
 #include "tavrin/wavemodel/model/wave_model.h"
 #include "tavrin/wavemodel/model/wave_runs.h"
+#include "tavrin/wavemodel/run_nesting.h"
 #include "tavrin/wavemodel/wave_table.h"
 
 #include <memory>
@@ -55,8 +56,9 @@ public:
     void VScroll1_Change();
 
     // How many sweeps and by-hand runs are on the stack right now: a run
-    // started during another run's yield runs inside it.
-    int RunsActive() const { return runsActive_; }
+    // started during another run's yield runs inside it, at most
+    // RunNesting::kDeepest of them.
+    int RunsActive() const { return nesting_.Active(); }
 
     // The window-level state of the wave model.
     WaveModel model;
@@ -137,7 +139,7 @@ private:
     double keyX_ = -11000, keyY_ = -10000;
     PictureState shown_;
     std::unique_ptr<WaveRuns> runs_;
-    int runsActive_ = 0;
+    RunNesting nesting_{this};
 };
 
 } // namespace rb::tavrin

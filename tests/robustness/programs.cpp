@@ -92,6 +92,34 @@ void QueueInputBehindSweeps(tavrin::form2 &f, unsigned seed)
     new CloseInsideASlowSweep(f);
 }
 
+// A control pressed in its middle.
+PressTarget Middle(QWidget *w) { return {w, QPointF(w->rect().center())}; }
+
+// A point of a window's own background, where no control lies over it.
+PressTarget Background(QWidget *window)
+{
+    for (int y = window->height() / 2; y < window->height(); y += 4)
+        for (int x = 4; x < window->width(); x += 4)
+            if (!window->childAt(x, y)) return {window, QPointF(x, y)};
+    return {window, QPointF(1, 1)};
+}
+
+// The ray model or the wave model open, as a user opens them.
+QWidget *OpenRay()
+{
+    auto &ray = tavrin::Navigation::Get().RayForm();
+    ray.show();
+    return &ray;
+}
+
+QWidget *OpenWave()
+{
+    tavrin::Navigation::Get().StartForm().show();
+    auto &wave = tavrin::Navigation::Get().WaveForm();
+    wave.show();
+    return &wave;
+}
+
 } // namespace
 
 std::vector<Program> Programs()
@@ -168,6 +196,23 @@ std::vector<Program> Programs()
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd},
+        // Every control that starts a run, pressed many times in a row.
+        {QStringLiteral("tavrin-ray-slow-presses"), [](unsigned) { return OpenRay(); }, StartWindowEnd, {},
+         [] { return Middle(tavrin::Navigation::Get().RayForm().Command6); }},
+        {QStringLiteral("tavrin-ray-fast-presses"), [](unsigned) { return OpenRay(); }, StartWindowEnd, {},
+         [] { return Middle(tavrin::Navigation::Get().RayForm().Command7); }},
+        {QStringLiteral("tavrin-wave-sweep-presses"), [](unsigned) { return OpenWave(); }, StartWindowEnd, {},
+         [] { return Middle(tavrin::Navigation::Get().WaveForm().Command2); }},
+        {QStringLiteral("tavrin-wave-point-presses"), [](unsigned) { return OpenWave(); }, StartWindowEnd, {},
+         [] { return Middle(tavrin::Navigation::Get().WaveForm().Picture4); }},
+        // The start window draws five rays more for a click on its background.
+        {QStringLiteral("tavrin-start-presses"),
+         [](unsigned) {
+             auto &start = tavrin::Navigation::Get().StartForm();
+             start.show();
+             return static_cast<QWidget *>(&start);
+         },
+         StartWindowEnd, {}, [] { return Background(&tavrin::Navigation::Get().StartForm()); }},
     };
 }
 

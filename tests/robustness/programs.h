@@ -2,6 +2,8 @@
 // its own main does and returns the window whose close ends the program.
 #pragma once
 
+#include "tests/robustness/press_stream.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -21,6 +23,9 @@ struct Program {
     // pressing it and closing the window through the window manager while
     // the run goes on.
     std::function<QWidget *()> busy = {};
+    // Instead of the random stream, this place is pressed many times in a
+    // row while the runs it starts go on (press_stream.h).
+    std::function<PressTarget()> presses = {};
 };
 
 std::vector<Program> Programs();

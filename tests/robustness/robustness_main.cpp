@@ -10,16 +10,18 @@
 //   regenbogen_robustness [--x11] PROGRAM EVENTS [SEED]
 //
 // With --x11 the windows open on the display and the stream goes through
-// the X server (x_driver.h).
+// the X server (x_driver.h). The programs named "...-presses" get no random
+// stream: one control that starts a run is pressed EVENTS times in a row
+// (press_stream.h), headless only.
 #include "common/app/app.h"
-#include "common/widgets/event_loop.h"
 #include "common/canvas/canvas.h"
+#include "common/canvas/dropped_calls.h"
+#include "common/widgets/event_loop.h"
 #include "common/widgets/picture.h"
-#include "tests/robustness/programs.h"
 #include "tavrin/wavemodel/model/wave_runs.h"
+#include "tests/robustness/programs.h"
 #include "tests/robustness/watchdog.h"
 #include "tests/robustness/x_driver.h"
-#include "common/canvas/dropped_calls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,6 +36,7 @@
 #include <cstring>
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <random>
 
 namespace {
@@ -226,7 +229,9 @@ int main(int argc, char **argv)
         return 2;
     }
     if (std::strcmp(argv[1], "--list") == 0) {
-        for (const auto &p : rb::robustness::Programs()) std::printf("%s\n", qPrintable(p.name));
+        // The press streams go straight into the widgets only.
+        for (const auto &p : rb::robustness::Programs())
+            if (!onDisplay || !p.presses) std::printf("%s\n", qPrintable(p.name));
         return 0;
     }
     rb::PrepareEnvironment();
@@ -248,13 +253,20 @@ int main(int argc, char **argv)
     QWidget *main = program->open(seed);
     Driver driver(main, events, seed, program->spare);
     rb::robustness::XDriver xdriver(main, events, seed, program->spare, program->busy);
-    QTimer::singleShot(0, [&] { onDisplay ? xdriver.Run() : driver.Run(); });
+    std::unique_ptr<rb::robustness::PressStream> presses;
+    if (program->presses) presses = std::make_unique<rb::robustness::PressStream>(main, program->presses(), events);
+    QTimer::singleShot(0, [&] {
+        if (presses) presses->Run();
+        else onDisplay ? xdriver.Run() : driver.Run();
+    });
     rb::robustness::StartWatch({});
     const int status = app.exec();
     const long stall = rb::robustness::StopWatch();
     const auto bad = rb::DroppedNonFiniteCalls();
-    std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu, longest time without yielding %ld ms\n",
-                argv[1], events, seed, status, static_cast<unsigned long long>(bad), stall);
+    std::printf("%s: %ld events, seed %u, status %d, non-finite drawing calls %llu, longest time without yielding %ld ms, "
+                "deepest stack %ld kB\n",
+                argv[1], events, seed, status, static_cast<unsigned long long>(bad), stall,
+                rb::robustness::DeepestStack() / 1024);
     if (!rb::EndRequested()) {
         std::fprintf(stderr, "closing the main window did not end the program\n");
         return 4;

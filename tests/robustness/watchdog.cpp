@@ -29,6 +29,9 @@ std::atomic<std::int64_t> lastBeat{0};
 std::atomic<std::int64_t> finalCloseAt{-1};
 std::atomic<bool> watching{false};
 long longestStall = 0; // user-interface thread only
+// Where StartWatch's frame lies, and the deepest beat below it.
+const char *stackTop = nullptr;
+long deepestStack = 0;
 QTimer *heartbeat = nullptr;
 std::thread watcher;
 
@@ -58,6 +61,17 @@ void Fail(int status, const char *what, std::int64_t ms, bool showStack)
     std::_Exit(status);
 }
 
+// In the user-interface thread, at a beat: the stack printed where it
+// repeats, so the runs nested in each other can be seen.
+[[noreturn]] void FailDeep(long bytes)
+{
+    std::fprintf(stderr, "runs nested without bound: the stack is %ld kB deep\n", bytes / 1024);
+    void *frames[64];
+    const int n = backtrace(frames, 64);
+    backtrace_symbols_fd(frames, n, STDERR_FILENO);
+    std::_Exit(kDeepStackStatus);
+}
+
 void Watch(WatchLimits limits)
 {
     while (watching.load()) {
@@ -80,12 +94,18 @@ void StartWatch(WatchLimits limits)
     lastBeat = NowMs();
     finalCloseAt = -1;
     longestStall = 0;
+    const char top = 0;
+    stackTop = &top;
+    deepestStack = 0;
     heartbeat = new QTimer(QCoreApplication::instance());
     heartbeat->setTimerType(Qt::PreciseTimer);
     heartbeat->setInterval(kBeat);
-    QObject::connect(heartbeat, &QTimer::timeout, [] {
+    QObject::connect(heartbeat, &QTimer::timeout, [limits] {
         const std::int64_t now = NowMs();
         longestStall = std::max<long>(longestStall, long(now - lastBeat.exchange(now)));
+        const char here = 0;
+        deepestStack = std::max<long>(deepestStack, long(stackTop - &here)); // the stack grows downwards
+        if (deepestStack > limits.stackBytes) FailDeep(deepestStack);
     });
     heartbeat->start();
     watching = true;
@@ -100,6 +120,8 @@ long StopWatch()
     heartbeat = nullptr;
     return longestStall;
 }
+
+long DeepestStack() { return deepestStack; }
 
 void NoteFinalClose()
 {

@@ -9,6 +9,10 @@
 // - a close that does not end the program: once the stream has sent its
 //   final close, the program must end within a limit.
 //
+// The heartbeat also measures how deep the stack is wherever it beats: a
+// run that starts inside the yield of another adds a level, and levels
+// without bound (a run nested per press) would overflow the stack.
+//
 // Either fault ends the process at once with its own status and a message,
 // since the user-interface thread can no longer be relied on; a hang also
 // prints where that thread is stuck.
@@ -27,20 +31,26 @@ constexpr int kSlowdown = 1;
 
 // A user takes a window that has not answered for 5 s for hung; a close
 // should end the program at once, and 2 s leave room for a loaded machine.
+// A few runs nested in each other take some tens of kB of stack; 1 MB is
+// an eighth of what the system gives the main thread.
 struct WatchLimits {
     std::chrono::milliseconds hang{5000 * kSlowdown};
     std::chrono::milliseconds end{2000 * kSlowdown};
+    long stackBytes = 1024L * 1024 * kSlowdown;
 };
 
-// Exit statuses of the two faults.
+// Exit statuses of the faults.
 constexpr int kHangStatus = 6;
 constexpr int kNoEndStatus = 5;
+constexpr int kDeepStackStatus = 7;
 
 // Starts the heartbeat and the watching thread; call with the application.
 void StartWatch(WatchLimits limits);
 // Stops watching, once the event loop has returned. Returns the longest
 // time the program went without yielding, in milliseconds.
 long StopWatch();
+// The deepest the stack was at a beat, in bytes below StartWatch's frame.
+long DeepestStack();
 
 // The stream has sent its final close: from now on the program has the end
 // limit to end.

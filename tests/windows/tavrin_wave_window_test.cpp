@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -385,6 +386,53 @@ TEST_F(WaveWindow, RunsStartedDuringASweepRunInsideIt)
     EXPECT_EQ(f.RunsActive(), 0);
     EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
     EXPECT_FALSE(f.model.stopRequest);
+}
+
+// Presses by the thousand on a control that starts a run, while the runs go
+// on: they nest one deep at most, so the stack holds, and a close after the
+// last press still ends the program at once.
+TEST_F(WaveWindow, ThousandsOfPressesNestOneDeepAndTheWindowStillCloses)
+{
+    constexpr int kPresses = 3000, kPerPass = 20;
+    for (const bool sweep : {true, false}) {
+        SCOPED_TRACE(sweep ? "Bogensystem" : "Bild II");
+        Form5 &f = Open();
+        QWidget *target = sweep ? static_cast<QWidget *>(f.Command2) : f.Picture4;
+        const ScaleMap m = f.Picture4->Map();
+        const QPoint at = sweep ? f.Command2->rect().center()
+                                : QPoint(int(m.ToPixelX(-20000)), int(m.ToPixelY(-12000)));
+        int sent = 0, deepest = 0;
+        QElapsedTimer sinceClose;
+        QTimer stream;
+        stream.setInterval(0);
+        QObject::connect(&stream, &QTimer::timeout, [&] {
+            deepest = std::max(deepest, f.RunsActive());
+            if (sent == kPresses) {
+                stream.stop();
+                sinceClose.start();
+                f.close();
+                return;
+            }
+            // Posted, so each arrives in the event pass of a running run.
+            for (int i = 0; i < kPerPass; ++i, ++sent) {
+                const QPointF global = target->mapToGlobal(QPointF(at));
+                for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    QCoreApplication::postEvent(
+                        target, new QMouseEvent(type, QPointF(at), global, Qt::LeftButton,
+                                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                Qt::NoModifier));
+            }
+        });
+        stream.start();
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return sinceClose.isValid() && f.RunsActive() == 0; }, 60000));
+        EXPECT_EQ(sent, kPresses);
+        // The presses met a run nested in another, and went no deeper.
+        EXPECT_EQ(deepest, 2);
+        EXPECT_TRUE(EndRequested());
+        EXPECT_LT(sinceClose.elapsed(), 1000);
+        TearDown();
+    }
 }
 
 TEST_F(WaveWindow, ClickIntoBildTwoShowsThatPointsChainAndResultant)
