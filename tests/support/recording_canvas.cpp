@@ -18,48 +18,24 @@ std::vector<DrawOp> RecordingCanvas::OfKind(DrawOp::Kind k) const
     return out;
 }
 
-void RecordingCanvas::DoClear(Color back)
-{
-    DrawOp op{DrawOp::Clear};
-    op.color = back;
-    ops_.push_back(op);
-}
+// Each operation as the canvas hands it over, in user coordinates.
+void RecordingCanvas::DoClear(Color back) { ops_.push_back({.kind = DrawOp::Clear, .color = back}); }
 
 void RecordingCanvas::DoSegment(double x1, double y1, double x2, double y2, Color c, int width)
 {
-    DrawOp op{DrawOp::Segment};
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = c;
-    op.width = width;
-    ops_.push_back(op);
+    ops_.push_back({.kind = DrawOp::Segment, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = c, .width = width});
 }
 
 void RecordingCanvas::DoDot(double x, double y, Color c, int width)
 {
-    DrawOp op{DrawOp::Dot};
-    op.x1 = x;
-    op.y1 = y;
-    op.color = c;
-    op.width = width;
-    ops_.push_back(op);
+    ops_.push_back({.kind = DrawOp::Dot, .x1 = x, .y1 = y, .color = c, .width = width});
 }
 
 void RecordingCanvas::DoArc(double x, double y, double r, double start, double end, bool full,
                             Color c, int width)
 {
-    DrawOp op{DrawOp::Arc};
-    op.x1 = x;
-    op.y1 = y;
-    op.r = r;
-    op.start = start;
-    op.end = end;
-    op.full = full;
-    op.color = c;
-    op.width = width;
-    ops_.push_back(op);
+    ops_.push_back({.kind = DrawOp::Arc, .x1 = x, .y1 = y, .r = r, .start = start, .end = end, .full = full,
+                    .color = c, .width = width});
 }
 
 } // namespace rb

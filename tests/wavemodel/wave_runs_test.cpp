@@ -19,9 +19,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A wave-model window without a screen: its model, four recording surfaces
-// and the readout as the window would show it.
-class WaveWindow : public ::testing::Test {
+// The runs of the wave model (sweep, point by hand, single ray) on four
+// recording surfaces in place of the window's pictures, with hooks that
+// note the readout and the yields as a window would see them.
+class RecordedWaveRuns : public ::testing::Test {
 protected:
     WaveModel model;
     RecordingCanvas form, picture3, picture4, picture1;
@@ -58,7 +59,7 @@ const DrawOp &TallestBar(const std::vector<DrawOp> &bars, double fromX, double t
 
 } // namespace
 
-TEST_F(WaveWindow, SweepShowsMainBowAndInnerBows)
+TEST_F(RecordedWaveRuns, SweepShowsMainBowAndInnerBows)
 {
     model.drawFigures = false;
     EXPECT_EQ(runs.AutomaticSweep(), RunEnd::Completed);
@@ -108,7 +109,7 @@ TEST_F(WaveWindow, SweepShowsMainBowAndInnerBows)
     EXPECT_EQ(both[191].color, RGB(0, 255, 0));
 }
 
-TEST_F(WaveWindow, StopDuringAYieldTakesEffectBeforeTheNextRay)
+TEST_F(RecordedWaveRuns, StopDuringAYieldTakesEffectBeforeTheNextRay)
 {
     // Stopped at the yield after ray k of the second position: k = 321 is
     // the last ray, so the position's bar is not drawn either way.
@@ -134,7 +135,7 @@ TEST_F(WaveWindow, StopDuringAYieldTakesEffectBeforeTheNextRay)
     }
 }
 
-TEST_F(WaveWindow, EndingProgramUnwindsAtOnce)
+TEST_F(RecordedWaveRuns, EndingProgramUnwindsAtOnce)
 {
     onYield = [](int n) { return n < 50; };
     EXPECT_EQ(runs.AutomaticSweep(), RunEnd::ProgramEnding);
@@ -149,7 +150,7 @@ TEST_F(WaveWindow, EndingProgramUnwindsAtOnce)
     EXPECT_EQ(picture3.Count(DrawOp::Segment), 50u); // the chain so far; no resultant
 }
 
-TEST_F(WaveWindow, NestedByHandRunLetsTheSweepGoOn)
+TEST_F(RecordedWaveRuns, NestedByHandRunLetsTheSweepGoOn)
 {
     model.drawFigures = false;
     onYield = [&](int n) {
@@ -163,7 +164,7 @@ TEST_F(WaveWindow, NestedByHandRunLetsTheSweepGoOn)
     EXPECT_EQ(Bars().size(), 191u);
 }
 
-TEST_F(WaveWindow, NestedSweepEndsTheInterruptedOneAfterItsPosition)
+TEST_F(RecordedWaveRuns, NestedSweepEndsTheInterruptedOneAfterItsPosition)
 {
     model.drawFigures = false;
     bool nested = false;
@@ -182,7 +183,7 @@ TEST_F(WaveWindow, NestedSweepEndsTheInterruptedOneAfterItsPosition)
     EXPECT_EQ(bars.back().x1, -159800);
 }
 
-TEST_F(WaveWindow, ByHandRunDrawsRaysChainAndResultant)
+TEST_F(RecordedWaveRuns, ByHandRunDrawsRaysChainAndResultant)
 {
     picture3.SetForeColor(RGB(0, 0, 0));
     EXPECT_EQ(runs.ObservationPointByHand(-20000, -12000), RunEnd::Completed);
@@ -215,7 +216,7 @@ TEST_F(WaveWindow, ByHandRunDrawsRaysChainAndResultant)
     EXPECT_TRUE(picture4.Ops().empty());
 }
 
-TEST_F(WaveWindow, StoppedByHandRunStillDrawsTheResultantAndClearsTheStop)
+TEST_F(RecordedWaveRuns, StoppedByHandRunStillDrawsTheResultantAndClearsTheStop)
 {
     onYield = [&](int n) {
         if (n == 10) model.stopRequest = true;
@@ -226,7 +227,7 @@ TEST_F(WaveWindow, StoppedByHandRunStillDrawsTheResultantAndClearsTheStop)
     EXPECT_FALSE(model.stopRequest);
 }
 
-TEST_F(WaveWindow, SingleRayDrawsTheBowsOfItsButton)
+TEST_F(RecordedWaveRuns, SingleRayDrawsTheBowsOfItsButton)
 {
     struct Case {
         double y;
@@ -272,7 +273,7 @@ TEST(AngleScale, HasSixLongAndSixtyShortMarks)
     EXPECT_NEAR(AngleScaleX(39, pi), -163957, 1);
 }
 
-TEST_F(WaveWindow, WholeDropSweepDrawsNormalisedBarsAtTheScalesAnglesWithOrWithoutFigures)
+TEST_F(RecordedWaveRuns, WholeDropSweepDrawsNormalisedBarsAtTheScalesAnglesWithOrWithoutFigures)
 {
     model.SelectPhasorModel(PhasorModel::WholeDrop);
     model.SetDiameter(200); // a coarse fan keeps the test quick
@@ -313,7 +314,7 @@ TEST_F(WaveWindow, WholeDropSweepDrawsNormalisedBarsAtTheScalesAnglesWithOrWitho
     }
 }
 
-TEST_F(WaveWindow, WholeDropByHandLooksTowardsTheClickedPointAndStopsBeforeTheNextRay)
+TEST_F(RecordedWaveRuns, WholeDropByHandLooksTowardsTheClickedPointAndStopsBeforeTheNextRay)
 {
     model.SelectPhasorModel(PhasorModel::WholeDrop);
     model.SetDiameter(200);

@@ -8,6 +8,7 @@
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tests/windows/text_fit.h"
+#include "tests/windows/wait.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -103,7 +104,7 @@ TEST(Language, EveryTextOfEveryWindowIsEnglishAndFits)
         const QStringList german = VisibleTexts(w.make().get());
         InstallLanguage(*qApp, Language::English);
         const auto window = w.make();
-        QTest::qWait(20);
+        ASSERT_TRUE(rb::testing::Settle(window.get())) << w.name;
         const QStringList english = VisibleTexts(window.get());
         ASSERT_EQ(english.size(), german.size()) << w.name;
         for (qsizetype i = 0; i < english.size(); ++i)

@@ -7,6 +7,7 @@
 #include "tavrin/start/form3.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/navigation.h"
+#include "tests/windows/wait.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -168,7 +169,7 @@ TEST(Keyboard, TheMarkersAreNeverDrawnIntoThePictures)
     form2 byMouse, byKey;
     for (form2 *f : {&byMouse, &byKey}) f->Form_Load();
     byKey.Picture3->setFocus();
-    QTest::qWait(20);
+    for (form2 *f : {&byMouse, &byKey}) ASSERT_TRUE(rb::testing::Settle(f));
     byMouse.Picture3_MouseDown(kLeftButton, 0, 0, byKey.KeyHeight());
     byMouse.Picture3_MouseUp(kLeftButton, 0, 0, byKey.KeyHeight());
     byKey.Picture3_KeyDown(Qt::Key_Return, 0);

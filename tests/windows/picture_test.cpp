@@ -1,9 +1,9 @@
 // The picture surface on a real (offscreen) screen: where drawings land in
 // pixels, in both directions of y and at every pixel ratio; when it asks to
 // be drawn anew; how mouse input and child controls use its user scale.
-#include "common/widgets/event_loop.h"
-#include "common/widgets/number_text.h"
 #include "common/widgets/picture.h"
+#include "tests/windows/pixels.h"
+#include "tests/windows/wait.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -11,15 +11,11 @@
 #include <gtest/gtest.h>
 
 using namespace rb;
+using rb::testing::HandlePostedEvents;
 
 namespace {
 // Is the logical pixel (x, y) of the picture drawn in dark ink?
-bool Ink(Picture &p, int x, int y)
-{
-    const QImage &img = p.Image();
-    const double dpr = img.devicePixelRatio();
-    return qGray(img.pixel(int(x * dpr), int(y * dpr))) < 128;
-}
+bool Ink(Picture &p, int x, int y) { return rb::testing::IsDark(rb::testing::PixelAt(&p, QPoint(x, y))); }
 
 struct Shown {
     Picture picture;
@@ -87,16 +83,19 @@ TEST(Picture, AsksToBeDrawnWhenFirstShownAndWhenItsImageIsRebuilt)
     p.PSet(10, 10); // drawing before the first show is kept
     p.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
-    QTest::qWait(20);
+    // Paint is a posted event: once those have been handled, a second one
+    // would have come too.
+    ASSERT_TRUE(HandlePostedEvents());
     EXPECT_EQ(paint.count(), 1);
     p.update();
     p.hide();
     p.show();
-    QTest::qWait(20);
+    ASSERT_TRUE(HandlePostedEvents());
     EXPECT_EQ(paint.count(), 1); // covered or hidden: the pixels were kept
     EXPECT_EQ(p.Image().width(), int(80 * p.devicePixelRatioF()));
     p.resize(120, 60);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&paint] { return paint.count() >= 2; }, 5000));
+    ASSERT_TRUE(HandlePostedEvents());
     EXPECT_EQ(paint.count(), 2);
     EXPECT_EQ(p.Image().width(), int(120 * p.devicePixelRatioF()));
 }
@@ -123,37 +122,4 @@ TEST(Picture, MouseAndChildControlsUseTheUserScale)
     EXPECT_DOUBLE_EQ(p.ChildLeft(&child), 100);
     EXPECT_DOUBLE_EQ(p.ChildTop(&child), 900);
     EXPECT_DOUBLE_EQ(p.ChildWidth(&child), 300);
-}
-
-TEST(NumberText, ShortestFormInTheUsersLocale)
-{
-    const QLocale de(QLocale::German, QLocale::Germany), en(QLocale::English, QLocale::UnitedStates);
-    struct Case {
-        double value;
-        bool single;
-        const char *german, *english;
-    };
-    const Case cases[] = {
-        {1.33, true, "1,33", "1.33"},    {1.5, true, "1,5", "1.5"},      {60, false, "60", "60"},
-        {44.71, false, "44,71", "44.71"}, {1000, false, "1000", "1000"}, {-0.0, false, "0", "0"},
-        {0.001, false, "0,001", "0.001"}, {38.6, false, "38,6", "38.6"},
-    };
-    for (const Case &c : cases) {
-        const QString g = c.single ? NumberText(float(c.value), de) : NumberText(c.value, de);
-        const QString e = c.single ? NumberText(float(c.value), en) : NumberText(c.value, en);
-        EXPECT_EQ(g.toStdString(), c.german);
-        EXPECT_EQ(e.toStdString(), c.english);
-    }
-}
-
-TEST(End, HidesEveryWindowAndStopsRunsAtTheirNextYield)
-{
-    Shown s;
-    EXPECT_TRUE(DoEvents());
-    End();
-    EXPECT_TRUE(EndRequested());
-    EXPECT_FALSE(s.picture.isVisible());
-    EXPECT_FALSE(DoEvents());
-    ResetEndRequest();
-    EXPECT_TRUE(DoEvents());
 }

@@ -2,10 +2,12 @@
 // the screen, the scroll bars and the text boxes beside them.
 #include "tests/windows/bar_input.h"
 #include "common/widgets/controls.h"
-#include "common/widgets/number_text.h"
 #include "prisma/form1.h"
 #include "streu/form1.h"
+#include "tests/windows/pixels.h"
+#include "tests/windows/scoped_locale.h"
 #include "tests/windows/text_fit.h"
+#include "tests/windows/wait.h"
 #include "common/widgets/window_frame.h"
 #include "common/canvas/dropped_calls.h"
 
@@ -26,28 +28,13 @@
 
 using namespace rb;
 using rb::testing::ClippedTexts;
+using rb::testing::DarkNear;
 using rb::testing::DriveByKeysAndWheel;
 using rb::testing::OverlappingControls;
+using rb::testing::Settle;
 using rb::testing::TabReaches;
 
 namespace {
-// Lets the queued first paint run.
-void Settle() { QTest::qWait(30); }
-
-// True when the picture shows a dark pixel within a few pixels of (x, y).
-bool DarkNear(Picture *p, double x, double y)
-{
-    const QImage &img = p->Image();
-    const double dpr = img.devicePixelRatio();
-    const ScaleMap m = p->Map();
-    const int cx = int(m.ToPixelX(x) * dpr), cy = int(m.ToPixelY(y) * dpr);
-    for (int dy = -3; dy <= 3; ++dy)
-        for (int dx = -3; dx <= 3; ++dx) {
-            const QPoint q(cx + dx, cy + dy);
-            if (img.rect().contains(q) && qGray(img.pixel(q)) < 100) return true;
-        }
-    return false;
-}
 
 // The left and right end of the dark letters of a control, in its parent's
 // coordinates.
@@ -84,7 +71,7 @@ TEST(StreuWindow, OpensWithOneReflectionAndFollowsTheScrollBar)
     streu::Form1 f;
     f.Form_Load();
     f.show();
-    Settle();
+    ASSERT_TRUE(Settle(&f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Richtung des vom Tropfen gestreuten Lichts als Funktion des "
                                               "Stoßparameters und der Zahl der  Reflexionen im Tropfen"));
     EXPECT_EQ(f.Text1->text(), QStringLiteral("1"));
@@ -139,7 +126,8 @@ TEST(ScrollBars, TakeTheFocusByClickOrTabAndMoveByKeysAndWheel)
     const Case cases[] = {
         {&s, s.HScroll1, [&s] { return s.reflCount == s.HScroll1->value() && s.Text1->text() == QString::number(s.reflCount); }},
         {&p, p.HScroll1, [&p] { return p.Text1->text() == QString::number(p.HScroll1->value()); }},
-        {&p, p.HScroll2, [&p] { return p.Text2->text() == NumberText(float(p.HScroll2->value() / 100.0)); }},
+        // The box reads, in the user's locale, the bar's value in hundredths.
+        {&p, p.HScroll2, [&p] { return QLocale().toDouble(p.Text2->text()) == p.HScroll2->value() / 100.0; }},
     };
     for (const Case &c : cases) {
         c.window->show();
@@ -177,7 +165,7 @@ TEST(ScrollBars, ReportAChangeOnlyWhenADraggedThumbIsReleased)
     streu::Form1 f;
     f.Form_Load();
     f.show();
-    Settle();
+    ASSERT_TRUE(Settle(&f));
     QSignalSpy spy(f.HScroll1, &QScrollBar::valueChanged);
     f.HScroll1->setSliderDown(true);
     f.HScroll1->setSliderPosition(7);
@@ -204,13 +192,14 @@ TEST(ScrollBars, ReportAChangeOnlyWhenADraggedThumbIsReleased)
 
 TEST(PrismaWindow, OpensWithTheStartValues)
 {
+    const rb::testing::ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
     prisma::Form1 f;
     f.Form_Load();
     f.show();
-    Settle();
+    ASSERT_TRUE(Settle(&f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Minimum der Ablenkung bei einem Prisma"));
     EXPECT_EQ(f.Text1->text(), QStringLiteral("60"));
-    EXPECT_EQ(f.Text2->text(), NumberText(1.5f));
+    EXPECT_EQ(f.Text2->text(), QStringLiteral("1.5")); // crown glass, the scroll bar at 150
     EXPECT_EQ(f.HScroll1->value(), 60);
     EXPECT_EQ(f.HScroll2->value(), 150);
     // The curve's lowest point (37.2° at 48.6°) is on the screen.
@@ -252,7 +241,7 @@ TEST(PrismaWindow, ApexAngleEdgesAndTypingChangeNothingBad)
     prisma::Form1 f;
     f.Form_Load();
     f.show();
-    Settle();
+    ASSERT_TRUE(Settle(&f));
     ResetDroppedNonFiniteCalls();
     for (int a : {180, 1}) {
         f.HScroll1->setValue(a);

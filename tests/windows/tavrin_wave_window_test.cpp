@@ -1,90 +1,31 @@
-// The wave-model window as a user meets it: its layout and texts, what its
-// controls do to the model, the sweep with its readout, stops and closes in
-// the middle of a sweep, runs started during a sweep, the observation point
-// by hand and the single ray on the window's background.
-#include "common/widgets/event_loop.h"
-#include "tests/windows/bar_input.h"
-#include "common/widgets/number_text.h"
+// The wave-model window as a user meets it outside a sweep: its layout and
+// texts, what its controls do to the model, the observation point chosen
+// by hand in Bild II, the single ray from the window's background, and the
+// whole drop with Airy's theory.
 #include "tavrin/start/form3.h"
+#include "tests/windows/bar_input.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
-#include "tavrin/wavemodel/form5.h"
-#include "tavrin/wavemodel/model/wave_fan.h"
-#include "tavrin/wavemodel/model/wave_runs.h"
-#include "tavrin/navigation.h"
 #include "tests/windows/text_fit.h"
+#include "tests/windows/wave_window_fixture.h"
 #include "common/widgets/units.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace rb;
+using namespace rb::testing;
 using rb::tavrin::Form5;
-using rb::testing::ClippedTexts;
-using rb::testing::OverlappingControls;
 
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
-// The bar of the sweep's last position stands on Bild III's right edge.
-constexpr double kLastVisibleBar = tavrin::kObsLast - tavrin::kObsStep;
-
-class WaveWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetEndRequest();
-        tavrin::SetRunPace(0); // no waiting for the eye
-    }
-    void TearDown() override
-    {
-        QLocale::setDefault(savedLocale_);
-        tavrin::Navigation::Get().Reset();
-        ResetEndRequest();
-    }
-
-    Form5 &Open()
-    {
-        Form5 &f = tavrin::Navigation::Get().WaveForm();
-        f.show();
-        QTest::qWait(30); // the queued first paint
-        return f;
-    }
-
-    // Runs `action` once, at the first event pass (during a run's yield)
-    // where `when` holds.
-    void During(std::function<bool()> when, std::function<void()> action)
-    {
-        auto *t = new QTimer(&timers_);
-        t->setInterval(0);
-        QObject::connect(t, &QTimer::timeout, t, [t, when, action] {
-            if (!when()) return;
-            t->stop();
-            action();
-        });
-        t->start();
-    }
-
-    // A press at a point in a picture's (or the window's) user units.
-    static void Press(Picture *p, double x, double y, Qt::MouseButton b = Qt::LeftButton)
-    {
-        const ScaleMap m = p->Map();
-        QTest::mouseClick(p, b, Qt::NoModifier, QPoint(int(m.ToPixelX(x)), int(m.ToPixelY(y))));
-    }
-
-    QObject timers_;
-    QLocale savedLocale_;
-};
 
 std::string Name(const QWidget *w)
 {
@@ -93,34 +34,11 @@ std::string Name(const QWidget *w)
     return w->metaObject()->className();
 }
 
-// Device pixels of a picture that are not its white background.
-int Inked(Picture *p)
-{
-    const QImage &img = p->Image();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != qRgb(255, 255, 255);
-    return n;
-}
-
-// Is there a pixel of colour c within a third of a bar's spacing of x?
-bool BarAt(Picture *p1, double x, QRgb c)
-{
-    const QImage &img = p1->Image();
-    const double dpr = img.devicePixelRatio();
-    const ScaleMap m = p1->Map();
-    const int from = int(m.ToPixelX(x - 60) * dpr), to = int(m.ToPixelX(x + 60) * dpr);
-    for (int px = std::max(0, from); px <= std::min(img.width() - 1, to); ++px)
-        for (int py = 0; py < img.height(); ++py)
-            if (img.pixel(px, py) == c) return true;
-    return false;
-}
-
 // The number of separate dark marks along a row of the angle scale.
 int MarksAtHeight(Picture *p2, double y)
 {
     const QImage &img = p2->Image();
-    const int row = int(p2->Map().ToPixelY(y) * img.devicePixelRatio());
+    const int row = DevicePixel(p2, 0, y).y();
     int marks = 0;
     bool inMark = false;
     for (int x = 0; x < img.width(); ++x) {
@@ -271,170 +189,6 @@ TEST_F(WaveWindow, ControlsSetTheModelAndRaiseTheStop)
     EXPECT_EQ(f.model.diameterValue, 51);
 }
 
-TEST_F(WaveWindow, SweepReadsOutTheAnglesInTheUsersLocaleAndDrawsTheBow)
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Form5 &f = Open();
-    QStringList readouts;
-    QObject::connect(f.Text2, &QLineEdit::textChanged, f.Text2, [&](const QString &t) { readouts << t; });
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_EQ(f.RunsActive(), 0);
-    ASSERT_EQ(readouts.size(), tavrin::kSweepPositions);
-    EXPECT_EQ(readouts.front(), QStringLiteral("44,71°"));
-    EXPECT_EQ(readouts.back(), QStringLiteral("38,66°"));
-    EXPECT_TRUE(f.Text2->isVisible());
-    EXPECT_TRUE(f.Label12->isVisible());
-    // The drop and the rays of the last position, and its phasor chain.
-    EXPECT_GT(Inked(f.Picture4), 1000);
-    EXPECT_GT(Inked(f.Picture3), 0);
-    // The main bow's bars and the inner bows' stand in Bild III.
-    EXPECT_TRUE(BarAt(f.Picture1, -185000, kRed));
-    EXPECT_TRUE(BarAt(f.Picture1, -179800, kRed));
-    EXPECT_FALSE(f.model.stopRequest);
-    EXPECT_TRUE(ClippedTexts(&f).isEmpty()) << ClippedTexts(&f).join(QLatin1Char('\n')).toStdString();
-
-    // With the figures off only bars and readout change.
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    f.Option3D5->click();
-    readouts.clear();
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_EQ(readouts.size(), tavrin::kSweepPositions);
-    EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4), 0);
-    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
-}
-
-TEST_F(WaveWindow, StopDuringASweepTakesEffectBeforeTheNextRayAndDrawsNoBar)
-{
-    enum Stop { Cls, Colour, ScrollBar };
-    for (Stop stop : {Cls, Colour, ScrollBar}) {
-        Form5 &f = Open();
-        tavrin::WaveModel atStop;
-        During([&] { return f.model.obsCoord >= -185000; },
-               [&] {
-                   atStop = f.model;
-                   if (stop == Cls) QTest::mouseClick(f.Command1, Qt::LeftButton);
-                   if (stop == Colour) QTest::mouseClick(f.Option3D2, Qt::LeftButton, {}, QPoint(8, 8));
-                   if (stop == ScrollBar) f.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-               });
-        QTest::mouseClick(f.Command2, Qt::LeftButton);
-        // No ray was traced after the stop: the ray state is where the stop
-        // found it, and after "cls" Bild I and II stay empty.
-        EXPECT_EQ(f.model.obsCoord, atStop.obsCoord) << stop;
-        EXPECT_EQ(f.model.curX, atStop.curX) << stop;
-        EXPECT_EQ(f.model.curY, atStop.curY) << stop;
-        EXPECT_EQ(f.model.rayAngle, atStop.rayAngle) << stop;
-        if (stop == Cls) {
-            EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4) + Inked(f.Picture1), 0);
-        }
-        // The interrupted position has no bar; the one before it has.
-        if (stop != Cls) {
-            EXPECT_TRUE(BarAt(f.Picture1, atStop.obsCoord - tavrin::kObsStep, kRed)) << stop;
-            EXPECT_FALSE(BarAt(f.Picture1, atStop.obsCoord, kRed)) << stop;
-        }
-        // The readout keeps the angle of the interrupted position.
-        EXPECT_EQ(f.Text2->text(),
-                  NumberText(tavrin::ReadoutAngle(atStop.obsCoord, f.model.piValue)) + QStringLiteral("°"));
-        TearDown();
-    }
-}
-
-TEST_F(WaveWindow, ClosingDuringASweepEndsTheProgramAtOnce)
-{
-    Form5 &f = Open();
-    QElapsedTimer sinceClose;
-    During([&] { return f.model.obsCoord >= -190000; },
-           [&] {
-               sinceClose.start();
-               f.close();
-           });
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_TRUE(sinceClose.isValid());
-    EXPECT_LT(sinceClose.elapsed(), 100);
-    EXPECT_TRUE(EndRequested());
-    EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(f.RunsActive(), 0);
-    EXPECT_LT(f.model.obsCoord, tavrin::kObsLast);
-}
-
-TEST_F(WaveWindow, RunsStartedDuringASweepRunInsideIt)
-{
-    Form5 &f = Open();
-    f.Option3D5->click(); // figures off: quicker, and the by-hand run still marks Bild I
-    // A press into Bild II during the sweep: the sweep goes on to its end.
-    During([&] { return f.model.obsCoord >= -190000; },
-           [&] {
-               Press(f.Picture4, -20000, -12000);
-               Press(&f, 437, 1500); // and a single ray from the background
-           });
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_EQ(f.model.obsCoord, tavrin::kObsLast + tavrin::kObsStep);
-    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
-    EXPECT_EQ(f.Text2->text(), NumberText(38.66) + QStringLiteral("°"));
-    EXPECT_FALSE(f.Text2->isVisible()); // hidden by the press into Bild II
-
-    // A second "Bogensystem" during a sweep runs to its end; the first one
-    // then finishes the position it was at and ends as well.
-    QTest::mouseClick(f.Command1, Qt::LeftButton);
-    int inner = 0;
-    During([&] { return f.model.obsCoord >= -190000; },
-           [&] {
-               QTest::mouseClick(f.Command2, Qt::LeftButton);
-               inner = f.RunsActive();
-           });
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_EQ(inner, 1);
-    EXPECT_EQ(f.RunsActive(), 0);
-    EXPECT_TRUE(BarAt(f.Picture1, kLastVisibleBar, kRed));
-    EXPECT_FALSE(f.model.stopRequest);
-}
-
-// Presses by the thousand on a control that starts a run, while the runs go
-// on: they nest one deep at most, so the stack holds, and a close after the
-// last press still ends the program at once.
-TEST_F(WaveWindow, ThousandsOfPressesNestOneDeepAndTheWindowStillCloses)
-{
-    constexpr int kPresses = 3000, kPerPass = 20;
-    for (const bool sweep : {true, false}) {
-        SCOPED_TRACE(sweep ? "Bogensystem" : "Bild II");
-        Form5 &f = Open();
-        QWidget *target = sweep ? static_cast<QWidget *>(f.Command2) : f.Picture4;
-        const ScaleMap m = f.Picture4->Map();
-        const QPoint at = sweep ? f.Command2->rect().center()
-                                : QPoint(int(m.ToPixelX(-20000)), int(m.ToPixelY(-12000)));
-        int sent = 0, deepest = 0;
-        QElapsedTimer sinceClose;
-        QTimer stream;
-        stream.setInterval(0);
-        QObject::connect(&stream, &QTimer::timeout, [&] {
-            deepest = std::max(deepest, f.RunsActive());
-            if (sent == kPresses) {
-                stream.stop();
-                sinceClose.start();
-                f.close();
-                return;
-            }
-            // Posted, so each arrives in the event pass of a running run.
-            for (int i = 0; i < kPerPass; ++i, ++sent) {
-                const QPointF global = target->mapToGlobal(QPointF(at));
-                for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                    QCoreApplication::postEvent(
-                        target, new QMouseEvent(type, QPointF(at), global, Qt::LeftButton,
-                                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                Qt::NoModifier));
-            }
-        });
-        stream.start();
-        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return sinceClose.isValid() && f.RunsActive() == 0; }, 60000));
-        EXPECT_EQ(sent, kPresses);
-        // The presses met a run nested in another, and went no deeper.
-        EXPECT_EQ(deepest, 2);
-        EXPECT_TRUE(EndRequested());
-        EXPECT_LT(sinceClose.elapsed(), 1000);
-        TearDown();
-    }
-}
-
 TEST_F(WaveWindow, ClickIntoBildTwoShowsThatPointsChainAndResultant)
 {
     for (const bool figures : {false, true}) {
@@ -449,35 +203,30 @@ TEST_F(WaveWindow, ClickIntoBildTwoShowsThatPointsChainAndResultant)
         EXPECT_FALSE(f.Label12->isVisible());
         const QImage &chain = f.Picture3->Image();
         const double dpr = chain.devicePixelRatio();
-        // The origin of Bild I is marked either way.
-        EXPECT_LT(qGray(chain.pixel(int(chain.width() / 2), int(chain.height() / 2))), 128) << figures;
+        // The origin of Bild I, its centre, is marked either way.
+        EXPECT_TRUE(IsDark(chain.pixel(chain.width() / 2, chain.height() / 2))) << figures;
         if (figures) {
             // Where the rays meet nearly in step the chain is long: the red
             // resultant runs out of Bild I.
             EXPECT_GT(Inked(f.Picture4), 1000);
             EXPECT_GT(Inked(f.Picture3), int(300 * dpr));
-            const ScaleMap m = f.Picture3->Map();
-            int red = 0;
-            for (int y = 0; y < chain.height(); ++y)
-                for (int x = 0; x < chain.width(); ++x) red += chain.pixel(x, y) == kRed;
-            EXPECT_GT(red, int(m.PixelsPerUnitX() * 100 * dpr)) << "resultant";
+            const int red = CountPixels(f.Picture3, Is(kRed));
+            EXPECT_GT(red, int(f.Picture3->Map().PixelsPerUnitX() * 100 * dpr)) << "resultant";
         } else {
             EXPECT_LT(Inked(f.Picture3), int(25 * dpr * dpr));
         }
-        TearDown();
+        TearDown(); // a fresh window for the next case
+        SetUp();
     }
 }
 
 TEST_F(WaveWindow, PressOnTheBackgroundTracesOneRay)
 {
     Form5 &f = Open();
+    // Red within a pixel of the window's user point (5, y), near its left edge.
     const auto redOnForm = [&](double y) {
-        const QImage &img = f.Image();
-        const double dpr = img.devicePixelRatio();
-        const int x = int(f.Map().ToPixelX(5) * dpr), row = int(f.Map().ToPixelY(y) * dpr);
-        for (int py = row - 1; py <= row + 1; ++py)
-            if (img.pixel(x, py) == kRed) return true;
-        return false;
+        const QPoint at = DevicePixel(&f, 5, y);
+        return CountPixels(&f, Is(kRed), QRect(at - QPoint(0, 1), at + QPoint(0, 1))) > 0;
     };
     // Below the drop's height nothing happens.
     Press(&f, 437, 2100);
@@ -496,46 +245,6 @@ TEST_F(WaveWindow, PressOnTheBackgroundTracesOneRay)
     EXPECT_GT(Inked(f.Picture4), left);
 }
 
-TEST_F(WaveWindow, PacedRunsCanBeWatchedAndStillStopAtOnce)
-{
-    tavrin::SetRunPace(1);
-    Form5 &f = Open();
-    // With the figures on, each position's rays take at least 120 ms.
-    std::vector<qint64> shown;
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(f.Text2, &QLineEdit::textChanged, f.Text2, [&] { shown.push_back(clock.elapsed()); });
-    tavrin::WaveModel atStop;
-    QElapsedTimer sinceCls;
-    During([&] { return shown.size() >= 5; },
-           [&] {
-               atStop = f.model;
-               sinceCls.start();
-               QTest::mouseClick(f.Command1, Qt::LeftButton);
-           });
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    ASSERT_EQ(shown.size(), 5u);
-    for (std::size_t i = 1; i < shown.size(); ++i) {
-        EXPECT_GE(shown[i] - shown[i - 1], 120) << i;
-        EXPECT_LT(shown[i] - shown[i - 1], 1000) << i;
-    }
-    // "cls" stopped it before the next ray, within a frame or so.
-    EXPECT_LT(sinceCls.elapsed(), 100);
-    EXPECT_EQ(f.model.curY, atStop.curY);
-    EXPECT_EQ(Inked(f.Picture3) + Inked(f.Picture4), 0);
-
-    // A run by hand lasts at least a second; with the figures off nothing
-    // waits: the whole sweep is done long before one paced position.
-    clock.restart();
-    Press(f.Picture4, -12000, -13300);
-    EXPECT_GE(clock.elapsed(), 1000);
-    f.Option3D5->click();
-    clock.restart();
-    QTest::mouseClick(f.Command2, Qt::LeftButton);
-    EXPECT_EQ(f.model.obsCoord, tavrin::kObsLast + tavrin::kObsStep);
-    EXPECT_LT(clock.elapsed(), 191 * 120 / 4);
-}
-
 TEST_F(WaveWindow, WholeDropWithTheoryDrawsBarsOnAirysCurve)
 {
     Form5 &f = Open();
@@ -550,7 +259,9 @@ TEST_F(WaveWindow, WholeDropWithTheoryDrawsBarsOnAirysCurve)
     const int theory = Inked(f.Picture1);
     EXPECT_GT(theory, 0);
     EXPECT_TRUE(f.Label13->isVisible());
-    EXPECT_EQ(f.Label13->text(), QStringLiteral("Descartes-Winkel %1°").arg(NumberText(42.34)));
+    // Red light in water (n = 1.3312) leaves after one reflection at 42.34°
+    // at the most.
+    EXPECT_EQ(f.Label13->text(), QStringLiteral("Descartes-Winkel 42.34°"));
     const double descartesX = tavrin::AngleScaleX(42.34, f.model.piValue);
     EXPECT_NEAR(f.Label13->x(), f.Picture1->Map().ToPixelX(descartesX), 6);
 

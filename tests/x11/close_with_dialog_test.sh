@@ -10,7 +10,6 @@ set -euo pipefail
 source "$(dirname "$0")/xsession.bash"
 program=$1 title=$2 state=$3 way=$4
 
-xs_start 1024x768
 # The dialog opens in the pictures folder with the window's own name chosen
 # (streu.png, prisma.png, regenbogen.png): there already, it is asked about;
 # a link into a missing folder makes the save fail.
@@ -23,9 +22,7 @@ for name in streu prisma regenbogen; do
   esac
 done
 
-xs_launch app env HOME="$home" "$program"
-xs_wait 20 xs_has_window "$title" || xs_fail "the window '$title' did not appear"
-win=$(xs_window "$title")
+xs_open 1024x768 "$title" env HOME="$home" "$program"
 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
 xs_wait 10 xs_active "$win" || xs_fail "the window is not the active one"
 xdotool key --clearmodifiers ctrl+s

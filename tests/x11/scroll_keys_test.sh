@@ -6,14 +6,9 @@ set -euo pipefail
 source "$(dirname "$0")/xsession.bash"
 streu=$1
 
-xs_start 1024x768
-xs_launch app "$streu"
-xs_wait 20 xs_has_window '^Richtung' || xs_fail "streu's window did not appear"
-win=$(xs_window '^Richtung')
+xs_open 1024x768 '^Richtung' "$streu"
 xs_wait 10 xs_active "$win" || xs_fail "streu's window is not active"
-bar_on_screen() { test -n "$(xs_widget app '^Richtung' '@QScrollBar')"; }
-xs_wait 10 bar_on_screen || xs_fail "the widget map does not show the scroll bar"
-read -r x y <<<"$(xs_widget app '^Richtung' '@QScrollBar')"
+xs_locate app '^Richtung' '@QScrollBar'
 shows() { grep -q $'QLineEdit\t'"$1"$'\t' "$XS_TMP/app.widgets"; }
 
 xs_click $((x + 100)) "$y"
@@ -26,7 +21,5 @@ xs_click "$x" "$y" 5
 xs_wait 10 shows 3 || xs_fail "wheel down did not move the bar to the right"
 xs_click "$x" "$y" 4
 xs_wait 10 shows 2 || xs_fail "wheel up did not move the bar to the left"
-xs_wm_close "$win"
-status=$(xs_exit_status "$app" 10)
-[ "$status" = 0 ] || xs_fail "streu ended with '$status'"
+xs_close_ends_cleanly "$win" "$app" streu
 echo "scroll keys: ok"

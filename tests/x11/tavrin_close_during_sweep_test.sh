@@ -10,14 +10,12 @@ set -euo pipefail
 source "$(dirname "$0")/xsession.bash"
 tavrin=$1
 
-xs_start 1024x768
-xs_launch app "$tavrin"
-xs_wait 20 xs_has_window '^Moddelle' || xs_fail "the start window did not appear"
+xs_open 1024x768 '^Moddelle' "$tavrin"
 xs_click_steady app '^Moddelle' Start 1 || xs_fail "no Start for the ray model"
 xs_wait 20 xs_has_window 'Strahlenmodell' || xs_fail "the ray model did not open"
 win=$(xs_window 'Strahlenmodell')
 xs_wait 10 xs_widget_steady app 'Strahlenmodell' langsam || xs_fail "no langsam button"
-read -r x y <<<"$(xs_widget app 'Strahlenmodell' langsam)"
+xs_locate app 'Strahlenmodell' langsam
 xdotool mousemove --sync "$x" "$y"
 # One slow sweep takes more than 3 s: all three presses and the close fall
 # into the first.

@@ -9,9 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/xsession.bash"
 tavrin=$1 moment=$2
 
-xs_start 1024x768
-xs_launch app "$tavrin"
-xs_wait 20 xs_has_window '^Moddelle' || xs_fail "the start window did not appear"
+xs_open 1024x768 '^Moddelle' "$tavrin"
 xs_wait 10 xs_has_widget app '^Moddelle' Start || xs_fail "the start window shows no Start button"
 
 case $moment in
@@ -31,7 +29,7 @@ wave-sweep)
   before=$(xs_cpu_ticks "$app")
   # A sweep may be over in a fraction of a second: keep asking for new ones,
   # so that the server dies while one runs.
-  read -r x y <<<"$(xs_widget app 'Zeigerformalismus' Bogensystem)"
+  xs_locate app 'Zeigerformalismus' Bogensystem
   xdotool mousemove --sync "$x" "$y" click --repeat 200 --delay 20 1 >/dev/null 2>&1 &
   xs_wait 5 xs_busy "$app" 10 "$before" || xs_fail "the wave model did not sweep"
   ;;

@@ -18,8 +18,7 @@ expect_in_front() {
       "active: $(xs_active "$win" && echo yes || echo no), on top: $(xs_on_top "$win" && echo yes || echo no))"
 }
 
-xs_start 1024x768
-xs_launch app "$tavrin"
+xs_open 1024x768 "$START" "$tavrin"
 expect_in_front "$START" "at start"
 
 # Behind another window: the wave model left behind the start window.

@@ -7,16 +7,9 @@ source "$(dirname "$0")/xsession.bash"
 tavrin=$1
 wave='^Regenbogen: Zeiger'
 
-xs_start 1024x768
-xs_launch app "$tavrin"
-xs_wait 20 xs_has_window '^Moddelle' || xs_fail "the start window did not appear"
-start_buttons() { test -n "$(xs_widget app '^Moddelle' 'Start' 2)"; }
-xs_wait 10 start_buttons || xs_fail "the widget map does not show the two Start buttons"
-read -r x y <<<"$(xs_widget app '^Moddelle' 'Start' 2)"
-xs_click "$x" "$y"
+xs_open 1024x768 '^Moddelle' "$tavrin"
+xs_click_widget app '^Moddelle' Start 2
 xs_wait 20 xs_has_window "$wave" || xs_fail "the wave-model window did not appear"
-button() { test -n "$(xs_widget app "$wave" "$1")"; }
-xs_wait 10 button Bogensystem || xs_fail "the widget map does not show Bogensystem"
 
 # The sweep's readout in degrees, empty while it is hidden.
 readout() {
@@ -26,7 +19,7 @@ readout() {
 below() { local r; r=$(readout); [ -n "$r" ] && awk -v r="$r" -v l="$1" 'BEGIN { exit !(r + 0 <= l) }'; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-read -r x y <<<"$(xs_widget app "$wave" Bogensystem)"
+xs_locate app "$wave" Bogensystem
 xs_click "$x" "$y"
 xs_wait 10 below 44.71 || xs_fail "the sweep did not start"
 t0=$(now_ms)
@@ -35,8 +28,7 @@ xs_wait 20 below 44.41 || xs_fail "the sweep did not go on"
 elapsed=$(( $(now_ms) - t0 ))
 [ "$elapsed" -ge 1100 ] || xs_fail "ten positions took only $elapsed ms: the sweep is not paced"
 
-read -r cx cy <<<"$(xs_widget app "$wave" cls)"
-xs_click "$cx" "$cy"
+xs_click_widget app "$wave" cls
 # Stopped: the readout keeps its last angle.
 at_stop=$(readout)
 ! xs_wait 1 test "$(readout)" != "$at_stop" || xs_fail "the sweep went on after cls"
@@ -44,7 +36,5 @@ at_stop=$(readout)
 # Closing the window during a sweep ends the program with status 0.
 xs_click "$x" "$y"
 xs_wait 10 test "$(readout)" != "$at_stop" || xs_fail "the second sweep did not start"
-xs_wm_close "$(xs_window "$wave")"
-status=$(xs_exit_status "$app" 10)
-[ "$status" = 0 ] || xs_fail "tavrin ended with '$status' after a close during a sweep"
+xs_close_ends_cleanly "$(xs_window "$wave")" "$app" "tavrin, closed during a sweep,"
 echo "wave paced: ok (ten positions in $elapsed ms)"

@@ -6,6 +6,8 @@
 #   xs_start 1024x768        Xvfb -noreset on a free display, openbox on it;
 #                            exports DISPLAY; cleans up at exit
 #   xs_launch VAR prog ...   starts a program with its widget map, pid in VAR
+#   xs_open SIZE TITLE prog  both, and waits for the program's window: the
+#                            start of most tests
 #   xs_wait SECONDS cmd ...  polls until cmd succeeds; fails after SECONDS
 #
 # Everything waits on conditions, never on fixed sleeps: under a loaded
@@ -82,6 +84,20 @@ xs_launch() {
   XS_PIDS+=("$!")
 }
 
+# xs_open SIZE TITLE_REGEX PROGRAM [ARGS...]: a session of that size with
+# one program in it. Starts the server and the window manager, launches the
+# program under the name app (its pid in $app, its widget map and output
+# beside) and waits until its window is on screen: $win.
+xs_open() {
+  local size=$1 title=$2
+  shift 2
+  xs_start "$size"
+  xs_launch app "$@"
+  xs_wait 20 xs_has_window "$title" ||
+    xs_fail "the window '$title' did not appear: $(cat "$XS_TMP/app.log" 2>/dev/null)"
+  win=$(xs_window "$title")
+}
+
 # xs_exit_status PID SECONDS: waits for a launched program to end; prints its
 # status, or "running" when it did not end in time.
 xs_exit_status() {
@@ -139,6 +155,14 @@ xs_click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
 # Closes a window the way its close button does: the window manager is asked
 # (_NET_CLOSE_WINDOW) and sends the program WM_DELETE_WINDOW.
 xs_wm_close() { wmctrl -i -c "$1"; }
+# xs_close_ends_cleanly WINDOW PID WHAT: the window manager's close of the
+# window ends the program within 10 s with status 0.
+xs_close_ends_cleanly() {
+  local status
+  xs_wm_close "$1"
+  status=$(xs_exit_status "$2" 10)
+  [ "$status" = 0 ] || xs_fail "$3 ended with '$status' after a window-manager close"
+}
 # The same through the keyboard: Alt+F4 to the active window, which the
 # window manager turns into the same request.
 xs_alt_f4() {
@@ -154,6 +178,12 @@ xs_click_widget() {
   xs_click $(xs_widget "$@")
 }
 xs_has_widget() { [ -n "$(xs_widget "$@")" ]; }
+# xs_locate VAR TITLE_REGEX TEXT [N]: waits for the widget to be in the map
+# (see xs_widget), then sets x and y to its centre.
+xs_locate() {
+  xs_wait 10 xs_has_widget "$@" || xs_fail "no visible '$3' in a window '$2'"
+  read -r x y <<<"$(xs_widget "$@")"
+}
 
 # Minimises a window the way its title-bar button does.
 xs_minimise() { xdotool windowminimize --sync "$1"; }
