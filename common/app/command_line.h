@@ -51,6 +51,8 @@ public:
 
     QString HelpText() const;
     QString VersionText() const;
+    // The name given at construction, as messages and the version line show it.
+    const QString &Program() const { return program_; }
 
 private:
     struct Option {
