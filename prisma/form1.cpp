@@ -125,9 +125,8 @@ void Form1::DescribePlot()
     QString text = tr("Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2")
                        .arg(NumberText(apexDegrees), NumberText(refrIndex));
     const auto minimum = MinimumDeviation(apexAngle, refrIndex, piValue);
-    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
     if (minimum)
-        text += tr("; Minimum %1° bei %2°").arg(hundredths(minimum->deviation), hundredths(minimum->incidence));
+        text += tr("; Minimum %1° bei %2°").arg(HundredthsText(minimum->deviation), HundredthsText(minimum->incidence));
     else
         text += tr("; kein Strahl geht durch das Prisma");
     Picture1->setAccessibleDescription(text);

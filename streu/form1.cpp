@@ -104,11 +104,10 @@ void Form1::LayOut()
 void Form1::DescribePlot()
 {
     QString text = tr("Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen").arg(reflCount);
-    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
     if (const auto b = RainbowImpact(reflCount, refrIndex)) {
         const double direction = ScatterDirection(*b, reflCount, refrIndex, piValue);
         text += tr("; Umkehrpunkt bei %1° für Stoßparameter %2")
-                    .arg(hundredths(direction), NumberText(std::round(*b * 1000) / 1000));
+                    .arg(HundredthsText(direction), NumberText(std::round(*b * 1000) / 1000));
     }
     Picture1->setAccessibleDescription(text);
 }
