@@ -125,7 +125,7 @@ Form3::Form3()
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(this, &Picture::Click, this, &Form3::Form_Click);
     for (Picture *p : {static_cast<Picture *>(this), Picture1, Picture2})
-        connect(p, &Picture::Paint, this, &Form3::RequestPaint);
+        connect(p, &Picture::Paint, this, [this] { illustrationsPaint_.Request(); });
     connect(this, &Form::Unload, this, &Form3::Form_Unload);
     new WindowSaver(this, QStringLiteral("regenbogen")); // pictures only: no numbers behind them
 }
@@ -181,19 +181,6 @@ void Form3::ScaleIllustration(Picture *p)
     p->SetScaleHeight(-kIllustrationWidth * h / w);
     p->SetScaleTop(-kOriginFromTop * p->ScaleHeight());
     p->SetScaleLeft(-kOriginFromLeft * p->ScaleWidth());
-}
-
-void Form3::RequestPaint()
-{
-    if (paintQueued_) return;
-    paintQueued_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            paintQueued_ = false;
-            Form_Paint();
-        },
-        Qt::QueuedConnection);
 }
 
 void Form3::Form_Paint()
