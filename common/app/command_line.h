@@ -58,7 +58,7 @@ private:
     struct Option {
         QString name;
         QString shortName;
-        QString valueName;  // empty for a flag
+        QString valueName; // empty for a flag
         QString help;
         ValueHandler onValue;
         FlagHandler onSet;
