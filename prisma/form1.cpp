@@ -1,14 +1,14 @@
 #include "prisma/form1.h"
 
-#include "common/widgets/event_loop.h"
+#include "common/export/window_saver.h"
 #include "common/widgets/controls.h"
-#include "prisma/model/deviation_plot.h"
-#include "prisma/deviation_table.h"
+#include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
-#include "prisma/model/minimum_deviation.h"
 #include "common/widgets/number_text.h"
 #include "common/widgets/units.h"
-#include "common/export/window_saver.h"
+#include "prisma/deviation_table.h"
+#include "prisma/model/deviation_plot.h"
+#include "prisma/model/minimum_deviation.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,23 +24,25 @@ constexpr FontSpec kCaptionFont{12, true};
 // The design width of the window's client area, in 1/1440 inch.
 constexpr double kDesignClientWidth = 14115;
 
-// Axis captions on the plot: left, top and width in plot units, height in
-// 1/1440 inch. The title of the deviation axis keeps its place from the
-// design, in 1/1440 inch from the plot's corner (left < -1e9 marks it).
+// Axis captions on the plot: the window's label, its text and size, left,
+// top and width in plot units, height in 1/1440 inch. The title of the
+// deviation axis keeps its place from the design, in 1/1440 inch from the
+// plot's corner (left < -1e9 marks it).
 struct PlotLabel {
+    QLabel *Form1::*label;
     const char *caption;
     double points;
     double left, top, width, height;
 };
 constexpr double kDesignPlace = -1e10;
-constexpr PlotLabel kPlotLabels[7] = {
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 12, -960, 980, 50, 255},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, -960, 90, 50, 375},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 9.75, 0, 1015, 50, 375},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, 890, 1015, 50, 255},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "-90°"), 12, -940, 1015, 50, 375},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "Einfallswinkel"), 12, -150, 1050, 400, 375},
-    {QT_TRANSLATE_NOOP("rb::prisma::Form1", "Ablenkwinkel"), 12, kDesignPlace, 0, 1695, 375},
+constexpr PlotLabel kPlotLabels[] = {
+    {&Form1::Label1, QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 12, -960, 980, 50, 255},
+    {&Form1::Label2, QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, -960, 90, 50, 375},
+    {&Form1::Label3, QT_TRANSLATE_NOOP("rb::prisma::Form1", "0°"), 9.75, 0, 1015, 50, 375},
+    {&Form1::Label4, QT_TRANSLATE_NOOP("rb::prisma::Form1", "90°"), 12, 890, 1015, 50, 255},
+    {&Form1::Label5, QT_TRANSLATE_NOOP("rb::prisma::Form1", "-90°"), 12, -940, 1015, 50, 375},
+    {&Form1::Label6, QT_TRANSLATE_NOOP("rb::prisma::Form1", "Einfallswinkel"), 12, -150, 1050, 400, 375},
+    {&Form1::Label9, QT_TRANSLATE_NOOP("rb::prisma::Form1", "Ablenkwinkel"), 12, kDesignPlace, 0, 1695, 375},
 };
 } // namespace
 
@@ -51,9 +53,9 @@ Form1::Form1()
     setFont(UiFont(8.25, true));
 
     Picture1 = new Picture(this);
-    for (int i = 0; i < 7; ++i) {
-        PlotLabels[i] = MakeClearLabel(Picture1, tr(kPlotLabels[i].caption), {kPlotLabels[i].points, true});
-        PlotLabels[i]->setWordWrap(false);
+    for (const PlotLabel &p : kPlotLabels) {
+        this->*p.label = MakeClearLabel(Picture1, tr(p.caption), {p.points, true});
+        (this->*p.label)->setWordWrap(false);
     }
     HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 180, 1, 10, 60);
     HScroll2 = MakeScrollBar(this, Qt::Horizontal, 50, 200, 1, 10, 150);
@@ -77,8 +79,7 @@ Form1::Form1()
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("prisma"),
-                    [this] { return DeviationCsv(apexAngle, refrIndex, piValue); });
+    new WindowSaver(this, QStringLiteral("prisma"), [this] { return DeviationCsv(apexAngle, refrIndex, piValue); });
 }
 
 void Form1::Form_Load()
@@ -122,12 +123,11 @@ void Form1::LayOut()
 void Form1::DescribePlot()
 {
     const double apexDegrees = std::round(apexAngle * 180 / piValue);
-    QString text = tr("Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2")
-                       .arg(NumberText(apexDegrees), NumberText(refrIndex));
+    QString text =
+        tr("Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2").arg(NumberText(apexDegrees), NumberText(refrIndex));
     const auto minimum = MinimumDeviation(apexAngle, refrIndex, piValue);
-    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
     if (minimum)
-        text += tr("; Minimum %1° bei %2°").arg(hundredths(minimum->deviation), hundredths(minimum->incidence));
+        text += tr("; Minimum %1° bei %2°").arg(HundredthsText(minimum->deviation), HundredthsText(minimum->incidence));
     else
         text += tr("; kein Strahl geht durch das Prisma");
     Picture1->setAccessibleDescription(text);
@@ -135,9 +135,8 @@ void Form1::DescribePlot()
 
 void Form1::PlacePlotLabels()
 {
-    for (int i = 0; i < 7; ++i) {
-        const PlotLabel &p = kPlotLabels[i];
-        QLabel *l = PlotLabels[i];
+    for (const PlotLabel &p : kPlotLabels) {
+        QLabel *l = this->*p.label;
         const int h = int(std::lround(TwipsToPixels(p.height)));
         if (p.left == kDesignPlace) {
             l->setGeometry(int(std::lround(TwipsToPixels(480))), int(std::lround(TwipsToPixels(120))),

@@ -29,9 +29,16 @@ public:
     QScrollBar *HScroll2;
     QLineEdit *Text1;
     QLineEdit *Text2;
-    QLabel *Label7;
-    QLabel *Label8;
-    QLabel *PlotLabels[7];
+    QLabel *Label7; // under the apex bar
+    QLabel *Label8; // under the index bar
+    // The captions of the plot's axes, on Picture1.
+    QLabel *Label1; // "0°", the deviation axis
+    QLabel *Label2; // "90°", the deviation axis
+    QLabel *Label3; // "0°", the incidence axis
+    QLabel *Label4; // "90°", the incidence axis
+    QLabel *Label5; // "-90°", the incidence axis
+    QLabel *Label6; // "Einfallswinkel"
+    QLabel *Label9; // "Ablenkwinkel"
 
 protected:
     void LayOut() override;

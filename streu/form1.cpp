@@ -1,14 +1,14 @@
 #include "streu/form1.h"
 
-#include "common/widgets/event_loop.h"
+#include "common/export/window_saver.h"
 #include "common/widgets/controls.h"
+#include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/number_text.h"
+#include "common/widgets/units.h"
 #include "streu/model/rainbow_ray.h"
 #include "streu/model/scatter_plot.h"
 #include "streu/scatter_table.h"
-#include "common/widgets/units.h"
-#include "common/export/window_saver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,17 +21,24 @@ namespace {
 constexpr FontSpec kWindowFont{8.25, true};
 constexpr FontSpec kCaptionFont{12, true};
 
-// Axis captions: position in plot units, size in 1/1440 inch. Each direction
-// caption stands 50 units above its thick line, each impact-parameter caption
-// 100 units below the bottom line.
+// Axis captions: the window's label and its text, position in plot units,
+// size in 1/1440 inch. Each direction caption stands 50 units above its thick
+// line, each impact-parameter caption 100 units below the bottom line.
 struct PlotLabel {
+    QLabel *Form1::*label;
     const char *caption;
     double left, top, width, height;
 };
-constexpr PlotLabel kPlotLabels[9] = {
-    {QT_TRANSLATE_NOOP("rb::streu::Form1", "0°"), -60, 3650, 735, 495},   {QT_TRANSLATE_NOOP("rb::streu::Form1", "90°"), -60, 2750, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "180°"), -60, 1850, 735, 375},
-    {QT_TRANSLATE_NOOP("rb::streu::Form1", "270°"), -60, 950, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "360°"), -60, 50, 615, 375},   {QT_TRANSLATE_NOOP("rb::streu::Form1", "0.0"), 0, 3800, 615, 375},
-    {QT_TRANSLATE_NOOP("rb::streu::Form1", "0.5"), 500, 3800, 615, 375},  {QT_TRANSLATE_NOOP("rb::streu::Form1", "1.0"), 1000, 3800, 615, 375}, {QT_TRANSLATE_NOOP("rb::streu::Form1", "Stoßparameter"), 700, 3800, 2295, 255},
+constexpr PlotLabel kPlotLabels[] = {
+    {&Form1::Label1, QT_TRANSLATE_NOOP("rb::streu::Form1", "0°"), -60, 3650, 735, 495},
+    {&Form1::Label2, QT_TRANSLATE_NOOP("rb::streu::Form1", "90°"), -60, 2750, 615, 375},
+    {&Form1::Label3, QT_TRANSLATE_NOOP("rb::streu::Form1", "180°"), -60, 1850, 735, 375},
+    {&Form1::Label4, QT_TRANSLATE_NOOP("rb::streu::Form1", "270°"), -60, 950, 615, 375},
+    {&Form1::Label5, QT_TRANSLATE_NOOP("rb::streu::Form1", "360°"), -60, 50, 615, 375},
+    {&Form1::Label6, QT_TRANSLATE_NOOP("rb::streu::Form1", "0.0"), 0, 3800, 615, 375},
+    {&Form1::Label7, QT_TRANSLATE_NOOP("rb::streu::Form1", "0.5"), 500, 3800, 615, 375},
+    {&Form1::Label8, QT_TRANSLATE_NOOP("rb::streu::Form1", "1.0"), 1000, 3800, 615, 375},
+    {&Form1::Label9, QT_TRANSLATE_NOOP("rb::streu::Form1", "Stoßparameter"), 700, 3800, 2295, 255},
 };
 } // namespace
 
@@ -43,8 +50,10 @@ Form1::Form1()
     setFont(UiFont(kWindowFont.points, kWindowFont.bold));
 
     Picture1 = new Picture(this);
-    for (int i = 0; i < 9; ++i) PlotLabels[i] = MakeClearLabel(Picture1, tr(kPlotLabels[i].caption), kCaptionFont);
-    for (QLabel *l : PlotLabels) l->setWordWrap(false);
+    for (const PlotLabel &p : kPlotLabels) {
+        this->*p.label = MakeClearLabel(Picture1, tr(p.caption), kCaptionFont);
+        (this->*p.label)->setWordWrap(false);
+    }
 
     HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 15, 1, 1, 1);
     PlaceTwips(HScroll1, 0, 0, 3975, 375);
@@ -104,22 +113,21 @@ void Form1::LayOut()
 void Form1::DescribePlot()
 {
     QString text = tr("Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen").arg(reflCount);
-    const auto hundredths = [](double v) { return NumberText(std::round(v * 100) / 100); };
     if (const auto b = RainbowImpact(reflCount, refrIndex)) {
         const double direction = ScatterDirection(*b, reflCount, refrIndex, piValue);
         text += tr("; Umkehrpunkt bei %1° für Stoßparameter %2")
-                    .arg(hundredths(direction), NumberText(std::round(*b * 1000) / 1000));
+                    .arg(HundredthsText(direction), NumberText(std::round(*b * 1000) / 1000));
     }
     Picture1->setAccessibleDescription(text);
 }
 
 void Form1::PlacePlotLabels()
 {
-    for (int i = 0; i < 9; ++i) {
-        const PlotLabel &p = kPlotLabels[i];
-        Picture1->Move(PlotLabels[i], p.left, p.top);
-        PlotLabels[i]->resize(int(std::lround(TwipsToPixels(p.width))), int(std::lround(TwipsToPixels(p.height))));
-        FitText(PlotLabels[i]);
+    for (const PlotLabel &p : kPlotLabels) {
+        QLabel *l = this->*p.label;
+        Picture1->Move(l, p.left, p.top);
+        l->resize(int(std::lround(TwipsToPixels(p.width))), int(std::lround(TwipsToPixels(p.height))));
+        FitText(l);
     }
 }
 

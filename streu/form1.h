@@ -28,8 +28,17 @@ public:
     Picture *Picture1;
     QScrollBar *HScroll1;
     QLineEdit *Text1;
-    QLabel *Label11;
-    QLabel *PlotLabels[9];
+    QLabel *Label11; // under the bar
+    // The captions of the plot's axes, on Picture1.
+    QLabel *Label1; // "0°", the direction axis
+    QLabel *Label2; // "90°"
+    QLabel *Label3; // "180°"
+    QLabel *Label4; // "270°"
+    QLabel *Label5; // "360°"
+    QLabel *Label6; // "0.0", the impact-parameter axis
+    QLabel *Label7; // "0.5"
+    QLabel *Label8; // "1.0"
+    QLabel *Label9; // "Stoßparameter"
 
 protected:
     void LayOut() override;

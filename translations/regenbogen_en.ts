@@ -70,6 +70,37 @@
         <source>die Ausgabe ließ sich nicht schreiben: %1</source>
         <translation>the output could not be written: %1</translation>
     </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>schreibt Bild (.png, .svg) oder Tabelle (.csv) in DATEI, ohne Fenster und ohne Bildschirm</source>
+        <translation>writes the picture (.png, .svg) or the table (.csv) to FILE, without a window and without a screen</translation>
+    </message>
+</context>
+<context>
+    <name>prisma</name>
+    <message>
+        <source>Zeigt die Ablenkung eines Strahls durch ein Prisma gegen den Einfallswinkel; der tiefste Punkt der Kurve ist das Minimum der Ablenkung.</source>
+        <translation>Shows the deviation of a ray by a prism against the angle of incidence; the lowest point of the curve is the minimum deviation.</translation>
+    </message>
+    <message>
+        <source>Winkel der brechenden Kante, 1 bis 180</source>
+        <translation>apex angle of the prism, 1 to 180</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl von 1 bis 180</source>
+        <translation>a whole number from 1 to 180</translation>
+    </message>
+    <message>
+        <source>Brechzahl, 0.5 bis 2 in Schritten von 0.01</source>
+        <translation>refractive index, 0.5 to 2 in steps of 0.01</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 0.5 bis 2 in Schritten von 0.01, mit Punkt</source>
+        <translation>a number from 0.5 to 2 in steps of 0.01, with a point</translation>
+    </message>
 </context>
 <context>
     <name>rb::SaveDialog</name>
@@ -792,6 +823,21 @@ Do you want to replace it?</translation>
     <message>
         <source>Reflexionen</source>
         <translation>Reflections</translation>
+    </message>
+</context>
+<context>
+    <name>streu</name>
+    <message>
+        <source>Zeigt die Richtung des vom Tropfen gestreuten Lichts als Funktion des Stoßparameters, für 1 bis 15 Reflexionen im Tropfen.</source>
+        <translation>Shows the direction of the light scattered by the drop as a function of the impact parameter, for 1 to 15 reflections in the drop.</translation>
+    </message>
+    <message>
+        <source>Zahl der Reflexionen im Tropfen, 1 bis 15</source>
+        <translation>number of reflections in the drop, 1 to 15</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl von 1 bis 15</source>
+        <translation>a whole number from 1 to 15</translation>
     </message>
 </context>
 <context>

@@ -56,12 +56,14 @@ public:
 
     QString HelpText() const;
     QString VersionText() const;
+    // The name given at construction, as messages and the version line show it.
+    const QString &Program() const { return program_; }
 
 private:
     struct Option {
         QString name;
         QString shortName;
-        QString valueName;  // empty for a flag
+        QString valueName; // empty for a flag
         QString help;
         ValueHandler onValue;
         FlagHandler onSet;

@@ -1,7 +1,8 @@
 #include "common/export/window_export.h"
 
-#include "common/widgets/picture.h"
 #include "common/canvas/svg_writer.h"
+#include "common/widgets/frame_title.h"
+#include "common/widgets/picture.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -11,10 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QScrollBar>
 #include <QTextDocument>
 
 namespace rb {
@@ -88,13 +89,10 @@ QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
 {
     const QPointF origin = r.topLeft();
     if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
-        QStyleOptionGroupBox opt;
-        opt.initFrom(g);
-        opt.text = g->title();
-        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        opt.lineWidth = 1;
+        const QStyleOptionGroupBox opt = FrameOption(g, g->width());
         align = Qt::AlignLeft | Qt::AlignVCenter;
-        return QRectF(g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g)).translated(origin);
+        return QRectF(g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g))
+            .translated(origin);
     }
     if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
         if (qobject_cast<const QPushButton *>(w)) {
@@ -105,8 +103,8 @@ QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
         opt.initFrom(b);
         opt.text = b->text();
         align = Qt::AlignLeft | Qt::AlignVCenter;
-        const auto element = qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
-                                                                   : QStyle::SE_CheckBoxContents;
+        const auto element =
+            qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
         return QRectF(b->style()->subElementRect(element, &opt, b)).translated(origin).adjusted(2, 0, 0, 0);
     }
     if (const auto *l = qobject_cast<const QLabel *>(w)) {
@@ -130,8 +128,10 @@ void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &widge
     const QStringList lines = WrapLines(text, fm, r.width(), label && label->wordWrap());
     const double blockHeight = fm.height() * lines.size();
     double y = r.top() + fm.ascent();
-    if (align & Qt::AlignVCenter) y = r.top() + (r.height() - blockHeight) / 2 + fm.ascent();
-    else if (align & Qt::AlignBottom) y = r.bottom() - blockHeight + fm.ascent();
+    if (align & Qt::AlignVCenter)
+        y = r.top() + (r.height() - blockHeight) / 2 + fm.ascent();
+    else if (align & Qt::AlignBottom)
+        y = r.bottom() - blockHeight + fm.ascent();
     for (const QString &line : lines) {
         SvgText t;
         t.text = line.toStdString();
@@ -174,11 +174,7 @@ void AddBoxes(std::vector<SvgBox> &boxes, const QWidget *w, const QRectF &r)
     const Color ink = FromQColor(w->palette().color(w->foregroundRole()));
     constexpr Color kEdge = RGB(128, 128, 128);
     if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
-        QStyleOptionGroupBox opt;
-        opt.initFrom(g);
-        opt.text = g->title();
-        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        opt.lineWidth = 1;
+        const QStyleOptionGroupBox opt = FrameOption(g, g->width());
         const QRectF frame = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
         boxes.push_back(Box(frame.translated(r.topLeft()), back, kEdge));
     } else if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QLineEdit *>(w) ||

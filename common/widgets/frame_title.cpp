@@ -9,16 +9,6 @@
 
 namespace rb {
 
-namespace {
-
-// The title keeps this distance from the frame's right border.
-constexpr int kTitleClearance = 2;
-// A title wraps inside a text rectangle this tall at most.
-constexpr int kTallest = 10000;
-
-constexpr int kWrap = Qt::TextWordWrap;
-
-// The option a frame's style sees, as the frame itself fills it in.
 QStyleOptionGroupBox FrameOption(const QGroupBox *frame, int width)
 {
     QStyleOptionGroupBox o;
@@ -32,6 +22,15 @@ QStyleOptionGroupBox FrameOption(const QGroupBox *frame, int width)
     if (frame->isFlat()) o.features |= QStyleOptionFrame::Flat;
     return o;
 }
+
+namespace {
+
+// The title keeps this distance from the frame's right border.
+constexpr int kTitleClearance = 2;
+// A title wraps inside a text rectangle this tall at most.
+constexpr int kTallest = 10000;
+
+constexpr int kWrap = Qt::TextWordWrap;
 
 QRect WrappedRect(const QFontMetrics &fm, int width, const QString &text)
 {
@@ -101,8 +100,7 @@ bool FrameTitleFits(const QGroupBox *frame)
 {
     if (frame->title().isEmpty()) return true;
     const QRect r = FrameTitleRect(frame);
-    if (r.left() < 0 || r.right() > frame->width() - 1 - kTitleClearance || r.bottom() >= frame->height())
-        return false;
+    if (r.left() < 0 || r.right() > frame->width() - 1 - kTitleClearance || r.bottom() >= frame->height()) return false;
     const QFontMetrics fm(frame->font());
     const bool wraps = r.height() > fm.height();
     const QRect need = wraps ? WrappedRect(fm, r.width(), frame->title())

@@ -5,9 +5,14 @@
 #include <QRect>
 
 class QGroupBox;
+class QStyleOptionGroupBox;
 
 namespace rb {
 
+// The option the frame's style is asked with, filled in as the frame itself
+// fills it in when it paints, at the given width: every question about the
+// frame's title and border gets the answer its painting uses.
+QStyleOptionGroupBox FrameOption(const QGroupBox *frame, int width);
 // Where the frame's style puts the title, in the frame's coordinates.
 QRect FrameTitleRect(const QGroupBox *frame);
 // The width the frame needs for its title on one line.

@@ -35,4 +35,6 @@ std::string ShortestText(float v) { return Shortest(v); }
 QString NumberText(double v, const QLocale &locale) { return Localised(Shortest(v), locale); }
 QString NumberText(float v, const QLocale &locale) { return Localised(Shortest(v), locale); }
 
+QString HundredthsText(double v) { return NumberText(std::round(v * 100) / 100); }
+
 } // namespace rb

@@ -17,5 +17,9 @@ std::string ShortestText(float v);
 
 QString NumberText(double v, const QLocale &locale = QLocale());
 QString NumberText(float v, const QLocale &locale = QLocale());
+// The number rounded to hundredths, as the screen-reader descriptions give
+// angles and lengths: more digits than the pictures can show would only be
+// noise read aloud.
+QString HundredthsText(double v);
 
 } // namespace rb

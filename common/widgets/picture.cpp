@@ -117,21 +117,8 @@ void Picture::RebuildImage(bool keepContent)
     if (!keepContent) log_.Clear(BackColor());
     map_ = Map();
     ClearUpperVectorState();
-    if (shownOnce_) QueuePaint();
+    if (shownOnce_) queuedPaint_.Request();
     update();
-}
-
-void Picture::QueuePaint()
-{
-    if (paintQueued_) return;
-    paintQueued_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            paintQueued_ = false;
-            emit Paint();
-        },
-        Qt::QueuedConnection);
 }
 
 QPainter &Picture::Painter()
@@ -219,7 +206,7 @@ void Picture::showEvent(QShowEvent *event)
     CheckPixelRatio(false);
     if (!shownOnce_) {
         shownOnce_ = true;
-        QueuePaint();
+        queuedPaint_.Request();
     }
 }
 

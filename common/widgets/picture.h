@@ -13,6 +13,7 @@
 
 #include "common/canvas/canvas.h"
 #include "common/canvas/draw_log.h"
+#include "common/widgets/queued_call.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -76,8 +77,7 @@ protected:
     void DoClear(Color back) override;
     void DoSegment(double x1, double y1, double x2, double y2, Color c, int width) override;
     void DoDot(double x, double y, Color c, int width) override;
-    void DoArc(double x, double y, double r, double start, double end, bool full, Color c,
-               int width) override;
+    void DoArc(double x, double y, double r, double start, double end, bool full, Color c, int width) override;
     void ScaleChanged() override;
 
     void paintEvent(QPaintEvent *event) override;
@@ -95,7 +95,6 @@ private:
     void EnsureImage();
     void CheckPixelRatio(bool sizeChanged);
     void RebuildImage(bool keepContent);
-    void QueuePaint();
     QPainter &Painter();
     void EndPainting();
     void MarkDirty(const QRectF &deviceRect);
@@ -116,7 +115,7 @@ private:
     QRect dirty_;
     QTimer pace_;
     QElapsedTimer sinceFlush_;
-    bool paintQueued_ = false;
+    QueuedCall queuedPaint_{this, [this] { emit Paint(); }};
     bool shownOnce_ = false;
     bool pressed_ = false;
     Marker marker_ = Marker::None;

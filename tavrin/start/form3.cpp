@@ -1,10 +1,11 @@
 #include "tavrin/start/form3.h"
 
-#include "common/widgets/event_loop.h"
+#include "common/export/window_saver.h"
 #include "common/widgets/controls.h"
+#include "common/widgets/design_box.h"
+#include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/units.h"
-#include "common/export/window_saver.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,20 +21,17 @@ constexpr Color kLightYellow = RGB(255, 255, 128);
 // The client area and every control, in 1/1440 inch.
 constexpr double kClientWidth = 10395, kClientHeight = 10500;
 
-struct Box {
-    double left, top, width, height;
-};
-constexpr Box kLabel2{600, 240, 4095, 615};
-constexpr Box kPicture2{360, 720, 4455, 5175};
-constexpr Box kLabel6{240, 6120, 4575, 2295};
-constexpr Box kCommand4{1560, 9960, 1335, 495};
-constexpr Box kCommand1{4320, 9960, 1335, 495};
-constexpr Box kLabel3{5280, 240, 4455, 615};
-constexpr Box kPicture1{5400, 720, 4455, 5175};
-constexpr Box kLabel7{360, 720, 255, 375}; // on Picture1
-constexpr Box kLabel8{2640, 2280, 255, 255}; // on Picture1
-constexpr Box kLabel5{4920, 6000, 5415, 4215};
-constexpr Box kCommand3{7200, 9960, 1335, 495};
+constexpr DesignBox kLabel2{600, 240, 4095, 615};
+constexpr DesignBox kPicture2{360, 720, 4455, 5175};
+constexpr DesignBox kLabel6{240, 6120, 4575, 2295};
+constexpr DesignBox kCommand4{1560, 9960, 1335, 495};
+constexpr DesignBox kCommand1{4320, 9960, 1335, 495};
+constexpr DesignBox kLabel3{5280, 240, 4455, 615};
+constexpr DesignBox kPicture1{5400, 720, 4455, 5175};
+constexpr DesignBox kLabel7{360, 720, 255, 375};   // on Picture1
+constexpr DesignBox kLabel8{2640, 2280, 255, 255}; // on Picture1
+constexpr DesignBox kLabel5{4920, 6000, 5415, 4215};
+constexpr DesignBox kCommand3{7200, 9960, 1335, 495};
 
 constexpr FontSpec kTitleFont{18, true};
 constexpr FontSpec kTextFont{9.75, true};
@@ -47,15 +45,9 @@ constexpr double kIllustrationWidth = 4000;
 constexpr double kOriginFromTop = 0.3;
 constexpr double kOriginFromLeft = 0.666;
 
-// A box at a fraction of its design size.
-void PlaceBox(QWidget *w, const Box &b, double zoom)
-{
-    PlaceTwips(w, b.left * zoom, b.top * zoom, b.width * zoom, b.height * zoom);
-}
-
 // The design boxes were made for a narrower face: grow a text control until
 // its whole text shows, and keep a wrapped text's width.
-void PlaceText(QWidget *w, const Box &b, FontSpec font, double zoom)
+void PlaceText(QWidget *w, const DesignBox &b, FontSpec font, double zoom)
 {
     w->setFont(UiFont(font.points * zoom, font.bold));
     PlaceBox(w, b, zoom);
@@ -125,7 +117,7 @@ Form3::Form3()
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(this, &Picture::Click, this, &Form3::Form_Click);
     for (Picture *p : {static_cast<Picture *>(this), Picture1, Picture2})
-        connect(p, &Picture::Paint, this, &Form3::RequestPaint);
+        connect(p, &Picture::Paint, this, [this] { illustrationsPaint_.Request(); });
     connect(this, &Form::Unload, this, &Form3::Form_Unload);
     new WindowSaver(this, QStringLiteral("regenbogen")); // pictures only: no numbers behind them
 }
@@ -147,8 +139,8 @@ void Form3::Form_Load()
 void Form3::LayOut()
 {
     const double frameWidth = OuterWidthTwips() - WidthTwips(), frameHeight = OuterHeightTwips() - HeightTwips();
-    const double room = std::min((ScreenWidthTwips() - frameWidth) / kClientWidth,
-                                 (ScreenHeightTwips() - frameHeight) / kClientHeight);
+    const double room =
+        std::min((ScreenWidthTwips() - frameWidth) / kClientWidth, (ScreenHeightTwips() - frameHeight) / kClientHeight);
     const double zoom = std::min(1.0, room);
     if (zoom != zoom_) PlaceControls(zoom);
     const double width = kClientWidth * zoom + frameWidth, height = kClientHeight * zoom + frameHeight;
@@ -183,25 +175,15 @@ void Form3::ScaleIllustration(Picture *p)
     p->SetScaleLeft(-kOriginFromLeft * p->ScaleWidth());
 }
 
-void Form3::RequestPaint()
-{
-    if (paintQueued_) return;
-    paintQueued_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            paintQueued_ = false;
-            Form_Paint();
-        },
-        Qt::QueuedConnection);
-}
-
 void Form3::Form_Paint()
 {
     illustrations.DrawIllustrations(*Picture1, *Picture2, [] { return DoEvents(); });
 }
 
-void Form3::Form_Click() { illustrations.DrawClickRays(*Picture1, [] { return DoEvents(); }); }
+void Form3::Form_Click()
+{
+    illustrations.DrawClickRays(*Picture1, [] { return DoEvents(); });
+}
 
 void Form3::Command4_Click()
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/widgets/form.h"
+#include "common/widgets/queued_call.h"
 #include "tavrin/start/model/start_illustrations.h"
 
 class QLabel;
@@ -30,14 +31,14 @@ public:
     // refrIndex and the trace's working variables).
     StartIllustrations illustrations;
 
-    QLabel *Label2;   // "Strahlenmodell"
-    QLabel *Label3;   // "Wellenmodell"
-    QLabel *Label5;   // description of the wave model
-    QLabel *Label6;   // description of the ray model
+    QLabel *Label2;    // "Strahlenmodell"
+    QLabel *Label3;    // "Wellenmodell"
+    QLabel *Label5;    // description of the wave model
+    QLabel *Label6;    // description of the ray model
     Picture *Picture1; // the wave model's illustration
     Picture *Picture2; // the ray model's illustration
-    QLabel *Label7;   // "A", on Picture1
-    QLabel *Label8;   // "B", on Picture1
+    QLabel *Label7;    // "A", on Picture1
+    QLabel *Label8;    // "B", on Picture1
     QPushButton *Command4;
     QPushButton *Command1;
     QPushButton *Command3;
@@ -57,8 +58,7 @@ private:
     void ScaleIllustration(Picture *p);
     // The window and both pictures ask for a paint when first shown or
     // rebuilt; one drawing of the illustrations serves them all.
-    void RequestPaint();
-    bool paintQueued_ = false;
+    QueuedCall illustrationsPaint_{this, [this] { Form_Paint(); }};
     double zoom_ = 1.0;
 };
 

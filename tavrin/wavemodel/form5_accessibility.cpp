@@ -22,12 +22,8 @@ constexpr int kInnerBowsTold = 3;
 constexpr double kScaleDistance = 200000, kScaleOffset = 2000;
 
 // The angle at which the scale under Bild III reads an x of Bild III.
-double ScaleAngle(double x, double piValue)
-{
-    return std::atan(-(x + kScaleOffset) / kScaleDistance) * 180 / piValue;
-}
+double ScaleAngle(double x, double piValue) { return std::atan(-(x + kScaleOffset) / kScaleDistance) * 180 / piValue; }
 
-QString Hundredths(double v) { return NumberText(std::round(v * 100) / 100); }
 QString Whole(double v) { return NumberText(std::round(v)); }
 } // namespace
 
@@ -57,15 +53,14 @@ QString Form5::DescribeBars() const
     QString text = tr("Amplitude gegen Beobachtungswinkel: %1 Balken").arg(all.size());
     const std::size_t from = std::min(shown_.lastSweepFrom, all.size() - 1);
     const auto first = all.begin() + std::ptrdiff_t(from);
-    const auto tallest = std::max_element(first, all.end(), [](const Bar &a, const Bar &b) {
-        return a.amplitude < b.amplitude;
-    });
+    const auto tallest =
+        std::max_element(first, all.end(), [](const Bar &a, const Bar &b) { return a.amplitude < b.amplitude; });
     text += tr("; höchster Balken bei %1° (Amplitude %2)")
-                .arg(Hundredths(ScaleAngle(tallest->x, model.piValue)), Whole(tallest->amplitude));
+                .arg(HundredthsText(ScaleAngle(tallest->x, model.piValue)), Whole(tallest->amplitude));
     QStringList bows;
     for (auto i = tallest + 1; i + 1 < all.end() && bows.size() < kInnerBowsTold; ++i)
         if (i->amplitude > (i - 1)->amplitude && i->amplitude >= (i + 1)->amplitude)
-            bows << tr("%1° (Amplitude %2)").arg(Hundredths(ScaleAngle(i->x, model.piValue)), Whole(i->amplitude));
+            bows << tr("%1° (Amplitude %2)").arg(HundredthsText(ScaleAngle(i->x, model.piValue)), Whole(i->amplitude));
     if (!bows.isEmpty()) text += tr("; innere Bögen bei %1").arg(bows.join(QStringLiteral(", ")));
     return text;
 }
@@ -77,7 +72,7 @@ void Form5::DescribePictures()
     const PictureState &p = shown_;
     // The whole-drop runs draw their sum without reporting it.
     const bool known = std::isfinite(p.c) && std::isfinite(p.s);
-    const QString sum = known ? tr("; Summenzeiger der Länge %1").arg(Hundredths(std::hypot(p.c, p.s))) : QString();
+    const QString sum = known ? tr("; Summenzeiger der Länge %1").arg(HundredthsText(std::hypot(p.c, p.s))) : QString();
     QString chain, rays;
     switch (p.figures) {
     case Figures::Empty:
@@ -85,14 +80,12 @@ void Form5::DescribePictures()
         rays = tr("Tropfen und Strahlen: leer");
         break;
     case Figures::Sweep:
-        chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert").arg(Hundredths(p.angle)) + sum;
-        rays = tr("Tropfen mit %1 Strahlen zum Beobachter unter %2°").arg(kFanRays).arg(Hundredths(p.angle));
+        chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert").arg(HundredthsText(p.angle)) + sum;
+        rays = tr("Tropfen mit %1 Strahlen zum Beobachter unter %2°").arg(kFanRays).arg(HundredthsText(p.angle));
         break;
     case Figures::ByHand:
         chain = tr("Zeigerkette für den gewählten Punkt") + sum;
-        rays = tr("Tropfen mit %1 Strahlen zum Punkt (%2; %3)")
-                   .arg(kFanRays)
-                   .arg(Whole(p.pointX), Whole(p.pointY));
+        rays = tr("Tropfen mit %1 Strahlen zum Punkt (%2; %3)").arg(kFanRays).arg(Whole(p.pointX), Whole(p.pointY));
         break;
     case Figures::OriginOnly:
         chain = tr("Zeigerkette: nur der Ursprung markiert") + sum;

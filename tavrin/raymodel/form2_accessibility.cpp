@@ -15,8 +15,6 @@ namespace {
 // The strip shows the angles between its bottom and top edges.
 constexpr double kStripLowest = (kStripZeroY - 1000) / kStripScale;
 constexpr double kStripHighest = kStripZeroY / kStripScale;
-
-QString Hundredths(double v) { return NumberText(std::round(v * 100) / 100); }
 } // namespace
 
 void form2::StripTally::Add(double angle)
@@ -58,17 +56,16 @@ void form2::DescribePictures()
     else if (s.lastByHand)
         scene += tr("%1 Strahlen, zuletzt bei Stoßparameter %2 mit Streuwinkel %3°")
                      .arg(s.rays)
-                     .arg(NumberText(std::round(s.lastImpact)), Hundredths(s.lastAngle));
+                     .arg(NumberText(std::round(s.lastImpact)), HundredthsText(s.lastAngle));
     else
-        scene += tr("%1 Strahlen, zuletzt mit Streuwinkel %2°").arg(s.rays).arg(Hundredths(s.lastAngle));
+        scene += tr("%1 Strahlen, zuletzt mit Streuwinkel %2°").arg(s.rays).arg(HundredthsText(s.lastAngle));
     Picture3->setAccessibleDescription(scene);
 
     const StripTally &t = stripTally_;
-    Picture1->setAccessibleDescription(
-        t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
-                     : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
-                           .arg(t.marks)
-                           .arg(Hundredths(t.low), Hundredths(t.high)));
+    Picture1->setAccessibleDescription(t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
+                                                    : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
+                                                          .arg(t.marks)
+                                                          .arg(HundredthsText(t.low), HundredthsText(t.high)));
 }
 
 } // namespace rb::tavrin

@@ -1,0 +1,12 @@
+#include "common/widgets/design_box.h"
+
+#include "common/widgets/units.h"
+
+namespace rb {
+
+void PlaceBox(QWidget *w, const DesignBox &box, double scale)
+{
+    PlaceTwips(w, box.left * scale, box.top * scale, box.width * scale, box.height * scale);
+}
+
+} // namespace rb
