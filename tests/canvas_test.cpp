@@ -130,8 +130,8 @@ TEST(Clip, CutsSegmentsToTheRectangle)
 
 TEST(DrawLog, KeepsWhatThePictureShowsSinceItsLastClear)
 {
-    const DrawOp a{DrawOp::Segment, 0, 0, 10, 10, 0, 0, 0, false, RGB(255, 0, 0), 1};
-    const DrawOp b{DrawOp::Dot, 5, 5, 0, 0, 0, 0, 0, false, RGB(0, 0, 255), 2};
+    const DrawOp a{.kind = DrawOp::Segment, .x1 = 0, .y1 = 0, .x2 = 10, .y2 = 10, .color = RGB(255, 0, 0), .width = 1};
+    const DrawOp b{.kind = DrawOp::Dot, .x1 = 5, .y1 = 5, .color = RGB(0, 0, 255), .width = 2};
     DrawLog log(3);
     log.Clear(RGB(0, 0, 0));
     log.Add(a);

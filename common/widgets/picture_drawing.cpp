@@ -34,7 +34,8 @@ void Picture::DoSegment(double x1, double y1, double x2, double y2, Color c, int
     if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
         return;
     RasterLine(image_, ax, ay, bx, by, ToQRgb(c), pen);
-    Record(DrawOp{DrawOp::Segment, Logical(ax), Logical(ay), Logical(bx), Logical(by), 0, 0, 0, false, c, width});
+    Record(DrawOp{.kind = DrawOp::Segment, .x1 = Logical(ax), .y1 = Logical(ay), .x2 = Logical(bx), .y2 = Logical(by),
+                  .color = c, .width = width});
     ClearUpperVectorState();
     MarkDirty(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)), QPointF(std::max(ax, bx), std::max(ay, by)))
                   .adjusted(-pen, -pen, pen, pen));
@@ -64,7 +65,7 @@ void Picture::DoDot(double x, double y, Color c, int width)
     const double limit = 1e9;
     if (std::fabs(dx) > limit || std::fabs(dy) > limit) return;
     if (dx < -size || dy < -size || dx > image_.width() + size || dy > image_.height() + size) return;
-    Record(DrawOp{DrawOp::Dot, dx / dpr_, dy / dpr_, 0, 0, 0, 0, 0, false, c, width});
+    Record(DrawOp{.kind = DrawOp::Dot, .x1 = dx / dpr_, .y1 = dy / dpr_, .color = c, .width = width});
     if (width <= 2) {
         // A dot is a small square of the pen's size, written straight into
         // the image: thousands of them are drawn per curve.
@@ -99,7 +100,8 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     const double farthest = std::hypot(std::max(std::fabs(cx), std::fabs(cx - w)),
                                        std::max(std::fabs(cy), std::fabs(cy - h)));
     if (rp > 1e7 || rp + pen < nearest || rp - pen > farthest) return;
-    Record(DrawOp{DrawOp::Arc, Logical(cx), Logical(cy), 0, 0, rp / dpr_, start, end, full, c, width});
+    Record(DrawOp{.kind = DrawOp::Arc, .x1 = Logical(cx), .y1 = Logical(cy), .r = rp / dpr_, .start = start,
+                  .end = end, .full = full, .color = c, .width = width});
     QPainter &p = Painter();
     p.setPen(QPen(ToQColor(c), pen));
     p.setBrush(Qt::NoBrush);

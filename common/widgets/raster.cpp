@@ -22,6 +22,26 @@ inline void Span(QRgb *bits, qsizetype stride, int w, int h, int major, double m
         for (int i = lo; i < hi; ++i) row[i] = c;
     }
 }
+// The same spans as Span() at every step from..to, for a line whose minor
+// coordinate stays at minorCentre.
+void FillAlong(QRgb *bits, qsizetype stride, int w, int h, int from, int to, double minorCentre, int thickness,
+               bool xMajor, QRgb c)
+{
+    const int first = int(std::floor(minorCentre - thickness / 2.0 + 0.5));
+    const int lo = std::max(first, 0);
+    const int hi = std::min(first + thickness, xMajor ? h : w);
+    if (lo >= hi) return;
+    if (xMajor) {
+        from = std::max(from, 0);
+        to = std::min(to, w - 1);
+        if (from > to) return;
+        for (int j = lo; j < hi; ++j) std::fill(bits + j * stride + from, bits + j * stride + to + 1, c);
+    } else {
+        from = std::max(from, 0);
+        to = std::min(to, h - 1);
+        for (int m = from; m <= to; ++m) std::fill(bits + m * stride + lo, bits + m * stride + hi, c);
+    }
+}
 } // namespace
 
 void RasterLine(QImage &image, double x1, double y1, double x2, double y2, QRgb color, int thickness)
@@ -42,6 +62,12 @@ void RasterLine(QImage &image, double x1, double y1, double x2, double y2, QRgb 
     const int first = int(std::floor(a0)), last = int(std::floor(a1));
     const int limit = xMajor ? w : h;
     const int from = std::max(first, 0), to = std::min(last, limit - 1);
+    if (slope == 0.0 && std::isfinite(b0)) {
+        // A line along an axis (grids, bars): every step has the same span
+        // across it, found once.
+        FillAlong(bits, stride, w, h, from, to, b0, thickness, xMajor, color);
+        return;
+    }
     for (int m = from; m <= to; ++m) {
         // The minor coordinate at this pixel's centre, kept within the
         // segment so its ends do not overshoot.

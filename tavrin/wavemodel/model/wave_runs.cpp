@@ -115,10 +115,8 @@ void WaveRuns::DrawResultant(double c, double s)
     s_.picture3.SetDrawWidth(kThinPen);
 }
 
-RunEnd WaveRuns::ObservationPointByHand(double x, double y)
+void WaveRuns::StartByHand()
 {
-    if (m_.phasorModel == PhasorModel::WholeDrop) return WholeDropByHand(x, y);
-    m_.UpdateWaveUnits();
     m_.stopRequest = false;
     if (hooks_.ShowReadout) hooks_.ShowReadout(false);
     if (m_.drawFigures) ClearFigures();
@@ -127,6 +125,13 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
     s_.picture3.SetDrawWidth(kThickPen);
     s_.picture3.PSet(0.0, 0.0);
     s_.picture3.SetDrawWidth(kThinPen);
+}
+
+RunEnd WaveRuns::ObservationPointByHand(double x, double y)
+{
+    if (m_.phasorModel == PhasorModel::WholeDrop) return WholeDropByHand(x, y);
+    m_.UpdateWaveUnits();
+    StartByHand();
 
     const double pace = m_.drawFigures ? kByHandPaceMs * runPace : 0.0;
     const Clock::time_point start = Clock::now();
@@ -249,12 +254,7 @@ RunEnd WaveRuns::WholeDropSweep()
 
 RunEnd WaveRuns::WholeDropByHand(double x, double y)
 {
-    m_.stopRequest = false;
-    if (hooks_.ShowReadout) hooks_.ShowReadout(false);
-    if (m_.drawFigures) ClearFigures();
-    s_.picture3.SetDrawWidth(kThickPen);
-    s_.picture3.PSet(0.0, 0.0);
-    s_.picture3.SetDrawWidth(kThinPen);
+    StartByHand();
     if (!m_.drawFigures) {
         if (!Yield()) return RunEnd::ProgramEnding;
         m_.stopRequest = false;

@@ -114,6 +114,9 @@ private:
     void ClearFigures();
     void DrawBar(double amplitude);
     void DrawResultant(double c, double s);
+    // What both phasor models do first when a point is run by hand: the
+    // readout hidden, the figures cleared, the origin of Bild I marked.
+    void StartByHand();
 
     RunEnd WholeDropSweep();
     RunEnd WholeDropByHand(double x, double y);
