@@ -6,6 +6,7 @@
 
 #include "common/canvas/color.h"
 #include "common/widgets/controls.h"
+#include "common/widgets/design_box.h"
 
 #include <QtGlobal>
 
@@ -23,48 +24,44 @@ inline constexpr FontSpec kDegreeFont{12, true};
 inline constexpr double kScreenShare = 0.95;
 inline constexpr double kWindowLeft = -2800, kWindowTop = -1200, kWindowWidth = 4000, kWindowHeight = 3000;
 
-struct Box {
-    double left, top, width, height;
-};
-
 // Controls on the window, in window units.
-inline constexpr Box kCommand4{-2780, -1170, 450, 150};
-inline constexpr Box kFrame3D2{-2780, -980, 450, 420};
-inline constexpr Box kFrame3D1{-2780, -480, 450, 450};
-inline constexpr Box kFrame3D3{-2780, 0, 450, 400};
-inline constexpr Box kFrame3D4{-2780, 440, 450, 400};
-inline constexpr Box kFrame3D5{-2780, 890, 450, 500};
-inline constexpr Box kFrame3D6{-2780, 1390, 450, 300};
-inline constexpr Box kPicture1{-2300, -1175, 300, 2950};
-inline constexpr Box kPicture2{-2000, -1175, 140, 2950};
-inline constexpr Box kPicture3{-1885, -1175, 3200, 2950};
+inline constexpr DesignBox kCommand4{-2780, -1170, 450, 150};
+inline constexpr DesignBox kFrame3D2{-2780, -980, 450, 420};
+inline constexpr DesignBox kFrame3D1{-2780, -480, 450, 450};
+inline constexpr DesignBox kFrame3D3{-2780, 0, 450, 400};
+inline constexpr DesignBox kFrame3D4{-2780, 440, 450, 400};
+inline constexpr DesignBox kFrame3D5{-2780, 890, 450, 500};
+inline constexpr DesignBox kFrame3D6{-2780, 1390, 450, 300};
+inline constexpr DesignBox kPicture1{-2300, -1175, 300, 2950};
+inline constexpr DesignBox kPicture2{-2000, -1175, 140, 2950};
+inline constexpr DesignBox kPicture3{-1885, -1175, 3200, 2950};
 
 // Controls in the frames, in 1/1440 inch from the frame's corner.
-inline constexpr Box kOption3{120, 360, 1455, 375};
-inline constexpr Box kOption4{120, 720, 1455, 255};
-inline constexpr Box kOption5{120, 1080, 1455, 255};
-inline constexpr Box kOption1{120, 360, 375, 255};
-inline constexpr Box kOption2{120, 600, 375, 255};
-inline constexpr Box kOption6{120, 840, 375, 255};
-inline constexpr Box kOption7{120, 1080, 375, 255};
-inline constexpr Box kOption8{120, 240, 735, 255};
-inline constexpr Box kOption9{120, 480, 735, 255};
-inline constexpr Box kOption10{120, 240, 1095, 375};
-inline constexpr Box kOption11{120, 480, 1215, 495};
-inline constexpr Box kLabel5{120, 240, 1455, 495};
-inline constexpr Box kCommand6{120, 720, 1335, 375};
-inline constexpr Box kCommand7{120, 1200, 1335, 375};
-inline constexpr Box kOption13{120, 240, 1455, 375};
-inline constexpr Box kOption14{120, 600, 1455, 255};
+inline constexpr DesignBox kOption3{120, 360, 1455, 375};
+inline constexpr DesignBox kOption4{120, 720, 1455, 255};
+inline constexpr DesignBox kOption5{120, 1080, 1455, 255};
+inline constexpr DesignBox kOption1{120, 360, 375, 255};
+inline constexpr DesignBox kOption2{120, 600, 375, 255};
+inline constexpr DesignBox kOption6{120, 840, 375, 255};
+inline constexpr DesignBox kOption7{120, 1080, 375, 255};
+inline constexpr DesignBox kOption8{120, 240, 735, 255};
+inline constexpr DesignBox kOption9{120, 480, 735, 255};
+inline constexpr DesignBox kOption10{120, 240, 1095, 375};
+inline constexpr DesignBox kOption11{120, 480, 1215, 495};
+inline constexpr DesignBox kLabel5{120, 240, 1455, 495};
+inline constexpr DesignBox kCommand6{120, 720, 1335, 375};
+inline constexpr DesignBox kCommand7{120, 1200, 1335, 375};
+inline constexpr DesignBox kOption13{120, 240, 1455, 375};
+inline constexpr DesignBox kOption14{120, 600, 1455, 255};
 
 // The strip and its labels: 200 units across, 1000 down.
 inline constexpr double kStripWidth = 200, kStripHeight = 1000;
-inline constexpr Box kCommand3{20, 1, 160, 48};
+inline constexpr DesignBox kCommand3{20, 1, 160, 48};
 // Each degree label stands 10 units above the tick it names.
-inline constexpr Box kLabel1{5, 940, 180, 100};
-inline constexpr Box kLabel2{5, 640, 180, 100};
-inline constexpr Box kLabel3{5, 340, 180, 100};
-inline constexpr Box kLabel4{5, 40, 180, 100};
+inline constexpr DesignBox kLabel1{5, 940, 180, 100};
+inline constexpr DesignBox kLabel2{5, 640, 180, 100};
+inline constexpr DesignBox kLabel3{5, 340, 180, 100};
+inline constexpr DesignBox kLabel4{5, 40, 180, 100};
 
 // The scene in "Details": x from −2254 across 3254 units, y from −1000 down
 // 3000, so the drop (R = 800) sits in the right part and the upper third,
@@ -77,8 +74,8 @@ inline constexpr double kLoadStretch = 3400.0 / 3254.0;
 // The scene's design proportions were made for a 4:3 screen, where its
 // units are as long across as down.
 inline constexpr double kDesignAspect = 4.0 / 3.0;
-inline constexpr Box kCommand2{-2250, -995, 250, 150};
-inline constexpr Box kLabel6{-2200, 1000, 600, 950};
+inline constexpr DesignBox kCommand2{-2250, -995, 250, 150};
+inline constexpr DesignBox kLabel6{-2200, 1000, 600, 950};
 
 inline constexpr float kDetailRayLength = 2000, kOverviewRayLength = 20000;
 

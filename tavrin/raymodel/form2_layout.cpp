@@ -18,16 +18,16 @@ using namespace ray_window;
 
 namespace {
 
-void PlaceInFrame(QWidget *w, const Box &b)
+void PlaceInFrame(QWidget *w, const DesignBox &b)
 {
-    PlaceTwips(w, b.left, b.top, b.width, b.height);
+    PlaceBox(w, b);
     FitText(w);
 }
 
 // A control in a picture, in the picture's units. The lowest degree label's
 // box reaches below the strip; it ends at the picture's edge, its text is
 // well above it.
-void PlaceOn(const Picture *p, QWidget *w, const Box &b)
+void PlaceOn(const Picture *p, QWidget *w, const DesignBox &b)
 {
     p->Place(w, b.left, b.top, b.width, b.height);
     FitText(w);
@@ -65,7 +65,7 @@ void form2::DrawFresh()
 
 void form2::PlaceFrames()
 {
-    const auto place = [this](QWidget *w, const Box &b) { Place(w, b.left, b.top, b.width, b.height); };
+    const auto place = [this](QWidget *w, const DesignBox &b) { Place(w, b.left, b.top, b.width, b.height); };
     place(Command4, kCommand4);
     FitText(Command4);
     place(Frame3D2, kFrame3D2);

@@ -5,6 +5,7 @@
 
 #include "common/canvas/color.h"
 #include "common/widgets/controls.h"
+#include "common/widgets/design_box.h"
 
 namespace rb::tavrin::wave_window {
 
@@ -27,24 +28,16 @@ inline constexpr double kPhasorFrameMaxRight = 448;
 // An option keeps this much room from its frame's right edge.
 inline constexpr int kOptionMargin = 3;
 
-// A rectangle in window units (or in 1/1440 inch inside a frame).
-struct Box {
-    double left, top, width, height;
-};
-
-// The user coordinates of a picture: left, top, width, height.
-struct Scale4 {
-    double left, top, width, height;
-};
+// The user coordinates of the pictures, as boxes: left, top, width, height.
 // Bild I: the phasor chain around the centre, y up.
-inline constexpr Scale4 kBild1{-100, 100, 200, -200};
+inline constexpr DesignBox kBild1{-100, 100, 200, -200};
 // Bild II: the drop (radius 2000) in the upper right corner, y up, the same
 // number of units per window unit on both axes (36417 : 19000 = 2300 : 1200).
-inline constexpr Scale4 kBild2{-33417, 3000, 36417, -19000};
+inline constexpr DesignBox kBild2{-33417, 3000, 36417, -19000};
 // Bild III: x is the sweep's obsCoord, amplitude bars grow up from 0.
-inline constexpr Scale4 kBild3{-198000, 2000, 38000, -2000};
+inline constexpr DesignBox kBild3{-198000, 2000, 38000, -2000};
 // The angle scale shares Bild III's x axis; its marks hang from the top.
-inline constexpr Scale4 kScaleBar{-198000, 0, 38000, 200};
+inline constexpr DesignBox kScaleBar{-198000, 0, 38000, 200};
 
 // The incoming rays of Bild II are drawn from x = −14000 on.
 inline constexpr double kHelpTextRight = -14500;

@@ -32,7 +32,7 @@ using namespace wave_window;
 
 namespace {
 
-void Apply(Picture *p, const Scale4 &s) { p->Scale(s.left, s.top, s.width, s.height); }
+void Apply(Picture *p, const DesignBox &s) { p->Scale(s.left, s.top, s.width, s.height); }
 
 // Controls inside a picture stand at a place in the picture's own units, so
 // they keep their place on the drawing on every screen; their size is that
