@@ -44,7 +44,7 @@ Form5::Form5()
     setFont(UiFont(kControlFont.points, kControlFont.bold));
     MakeColumn();
     MakePictures();
-    runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{*this, *Picture3, *Picture4, *Picture1},
+    runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{.background = *this, .chain = *Picture3, .drop = *Picture4, .bars = *Picture1},
                                        RunHooks());
 
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);

@@ -55,18 +55,22 @@ void Form5::RememberTheory(const AiryBow &bow, double peakAmplitude)
 
 WaveRunHooks Form5::RunHooks()
 {
-    return {[] { return DoEvents(); }, [this](double degrees) { ShowAngle(degrees); },
-            [this](bool visible) { ShowReadout(visible); }, [](int ms) { return WaitEvents(ms); },
-            [this](WaveColour c, double degrees, double x) { ShowDescartes(c, degrees, x); },
-            [this](double x, double amplitude) {
-                RememberBar(x, amplitude);
-                shown_.bars.push_back({x, amplitude});
-            },
-            [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); },
-            [this](double c, double s) {
-                shown_.c = c;
-                shown_.s = s;
-            }};
+    return {.DoEvents = [] { return DoEvents(); },
+            .ShowAngle = [this](double degrees) { ShowAngle(degrees); },
+            .ShowReadout = [this](bool visible) { ShowReadout(visible); },
+            .Wait = [](int ms) { return WaitEvents(ms); },
+            .ShowDescartes = [this](WaveColour c, double degrees, double x) { ShowDescartes(c, degrees, x); },
+            .BarDrawn =
+                [this](double x, double amplitude) {
+                    RememberBar(x, amplitude);
+                    shown_.bars.push_back({x, amplitude});
+                },
+            .TheoryDrawn = [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); },
+            .ChainSummed =
+                [this](double c, double s) {
+                    shown_.c = c;
+                    shown_.s = s;
+                }};
 }
 
 void Form5::ShowAngle(double degrees)

@@ -34,15 +34,12 @@ protected:
     std::function<bool(int)> onYield = [](int) { return true; };
 
     WaveRuns runs{model,
-                  {form, picture3, picture4, picture1},
-                  {[this] { return onYield(++yields); },
-                   [this](double a) { angles.push_back(a); },
-                   [this](bool v) { readoutVisible = v; },
-                   {},
-                   [this](WaveColour, double degrees, double x) { descartes.push_back({degrees, x}); },
-                   {},
-                   {},
-                   {}}};
+                  {.background = form, .chain = picture3, .drop = picture4, .bars = picture1},
+                  {.DoEvents = [this] { return onYield(++yields); },
+                   .ShowAngle = [this](double a) { angles.push_back(a); },
+                   .ShowReadout = [this](bool v) { readoutVisible = v; },
+                   .ShowDescartes = [this](WaveColour, double degrees,
+                                           double x) { descartes.push_back({degrees, x}); }}};
 
     std::vector<DrawOp> Bars() const { return picture1.OfKind(DrawOp::Segment); }
     // Amplitude of a bar: 4 drawing units per unit.

@@ -60,16 +60,16 @@ bool WaveRuns::PacedYield(Clock::time_point start, double paceMs, int done, int 
 
 void WaveRuns::ClearFigures()
 {
-    s_.picture3.Cls(); // the chain starts at the centre of Bild I
-    s_.picture4.Cls();
-    s_.picture4.Circle(0.0, 0.0, m_.dropRadius);
+    s_.chain.Cls(); // the chain starts at the centre of Bild I
+    s_.drop.Cls();
+    s_.drop.Circle(0.0, 0.0, m_.dropRadius);
 }
 
 void WaveRuns::DrawBar(double amplitude)
 {
     const double x = m_.obsCoord + m_.barOffset;
-    s_.picture1.SetDrawWidth(kBarWidth);
-    s_.picture1.Line(x, 0.0, x, kBarUnitsPerAmplitude * amplitude, m_.RayColor());
+    s_.bars.SetDrawWidth(kBarWidth);
+    s_.bars.Line(x, 0.0, x, kBarUnitsPerAmplitude * amplitude, m_.RayColor());
     if (hooks_.BarDrawn) hooks_.BarDrawn(x, amplitude);
 }
 
@@ -91,10 +91,10 @@ RunEnd WaveRuns::AutomaticSweep()
         int traced = 0;
         for (double b = kFanFirst; b >= kFanLast; b -= kFanStep) {
             if (m_.stopRequest) break;
-            const Phasor p = m_.TraceRayPhase(b, kObserverX, m_.obsCoord, s_.picture4);
+            const Phasor p = m_.TraceRayPhase(b, kObserverX, m_.obsCoord, s_.drop);
             c += p.cosPhi;
             s += p.sinPhi;
-            if (m_.drawFigures) s_.picture3.LineTo(c / kSweepChainScale, s / kSweepChainScale);
+            if (m_.drawFigures) s_.chain.LineTo(c / kSweepChainScale, s / kSweepChainScale);
             if (!PacedYield(start, pace, ++traced, kFanRays)) return RunEnd::ProgramEnding;
         }
         // An interrupted position would give a wrong bar: draw none.
@@ -110,9 +110,9 @@ RunEnd WaveRuns::AutomaticSweep()
 
 void WaveRuns::DrawResultant(double c, double s)
 {
-    s_.picture3.SetDrawWidth(kThickPen);
-    s_.picture3.Line(0.0, 0.0, c, s, kResultantColor);
-    s_.picture3.SetDrawWidth(kThinPen);
+    s_.chain.SetDrawWidth(kThickPen);
+    s_.chain.Line(0.0, 0.0, c, s, kResultantColor);
+    s_.chain.SetDrawWidth(kThinPen);
 }
 
 void WaveRuns::StartByHand()
@@ -122,9 +122,9 @@ void WaveRuns::StartByHand()
     if (m_.drawFigures) ClearFigures();
     // The origin of Bild I is marked, figures or not, and becomes the start
     // of the chain.
-    s_.picture3.SetDrawWidth(kThickPen);
-    s_.picture3.PSet(0.0, 0.0);
-    s_.picture3.SetDrawWidth(kThinPen);
+    s_.chain.SetDrawWidth(kThickPen);
+    s_.chain.PSet(0.0, 0.0);
+    s_.chain.SetDrawWidth(kThinPen);
 }
 
 RunEnd WaveRuns::ObservationPointByHand(double x, double y)
@@ -143,10 +143,10 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
             stopped = true;
             break;
         }
-        const Phasor p = m_.TraceRayPhase(b, x, y, s_.picture4);
+        const Phasor p = m_.TraceRayPhase(b, x, y, s_.drop);
         c += p.cosPhi;
         s += p.sinPhi;
-        if (m_.drawFigures) s_.picture3.LineTo(c, s);
+        if (m_.drawFigures) s_.chain.LineTo(c, s);
         if (!PacedYield(start, pace, ++traced, kFanRays)) return RunEnd::ProgramEnding;
     }
     // Also after a stop: the resultant of the rays summed so far.
@@ -198,8 +198,8 @@ double WaveRuns::DrawWholeDropDirection(const WholeDropFan &fan, double theta, d
         }
         lastC = chain[j].cosPhi;
         lastS = chain[j].sinPhi;
-        s_.picture3.LineTo(scale * lastC, scale * lastS);
-        if (j % stride == stride / 2) fan.DrawRay(s_.picture4, j, theta, m_.dropRadius, rayLength, m_.RayColor());
+        s_.chain.LineTo(scale * lastC, scale * lastS);
+        if (j % stride == stride / 2) fan.DrawRay(s_.drop, j, theta, m_.dropRadius, rayLength, m_.RayColor());
         if (!PacedYield(start, paceMs, j + 1, fan.Rays())) {
             end = RunEnd::ProgramEnding;
             return -1.0;
@@ -242,8 +242,8 @@ RunEnd WaveRuns::WholeDropSweep()
         }
         if (m_.stopRequest) return RunEnd::Stopped;
         // Normalised to Airy's main maximum, 1000 of Bild III's 2000.
-        s_.picture1.SetDrawWidth(kBarWidth);
-        s_.picture1.Line(m_.obsCoord, 0.0, m_.obsCoord, amplitude, m_.RayColor());
+        s_.bars.SetDrawWidth(kBarWidth);
+        s_.bars.Line(m_.obsCoord, 0.0, m_.obsCoord, amplitude, m_.RayColor());
         if (hooks_.BarDrawn) hooks_.BarDrawn(m_.obsCoord, amplitude);
         if (!Yield()) return RunEnd::ProgramEnding;
     }
@@ -284,7 +284,7 @@ void WaveRuns::DrawTheory()
         const std::vector<double> a = SweepAmplitudes(probe);
         peak = kBarUnitsPerAmplitude * *std::max_element(a.begin(), a.end());
     }
-    DrawAiryTheory(s_.picture1, bow, peak, TheoryColour(m_.colour), m_.piValue);
+    DrawAiryTheory(s_.bars, bow, peak, TheoryColour(m_.colour), m_.piValue);
     // The fan's bars are drawn four units per unit of amplitude; the whole
     // drop's in units of their own.
     if (hooks_.TheoryDrawn) hooks_.TheoryDrawn(bow, wholeDrop ? peak : peak / kBarUnitsPerAmplitude);
@@ -299,14 +299,14 @@ bool WaveRuns::SingleRay(double x, double y, int button)
     m_.StartRay(y);
     // In window units the entry point lies left of the window: the visible
     // part is a stroke from the press to the left edge.
-    s_.form.Line(x, y, m_.curX, m_.curY, m_.RayColor());
+    s_.background.Line(x, y, m_.curX, m_.curY, m_.RayColor());
 
-    m_.DrawReflectedRay(s_.picture4);
+    m_.DrawReflectedRay(s_.drop);
     const int crossings = button == kRightButton ? 3 : 2; // the right button adds the secondary bow
     for (int i = 0; i < crossings; ++i) {
-        m_.AdvanceToSurface(s_.picture4);
+        m_.AdvanceToSurface(s_.drop);
         m_.TurnAtSurface();
-        m_.DrawExitRay(s_.picture4);
+        m_.DrawExitRay(s_.drop);
     }
     return true;
 }

@@ -46,37 +46,39 @@ constexpr double kByHandPaceMs = 1200.0;
 void SetRunPace(double factor);
 double RunPace();
 
-// The surfaces the runs draw on, in their own user coordinates.
+// The surfaces the runs draw on, each in its own user coordinates, named
+// by what they show.
 struct WaveSurfaces {
-    Canvas &form;     // the window's own background, window units
-    Canvas &picture3; // Bild I: the phasor chain, origin in the centre
-    Canvas &picture4; // Bild II: the drop and the rays
-    Canvas &picture1; // Bild III: one amplitude bar per observation position
+    Canvas &background; // the window's own background, window units: a single ray
+    Canvas &chain;      // Bild I: the phasor chain, origin in the centre
+    Canvas &drop;       // Bild II: the drop and the rays
+    Canvas &bars;       // Bild III: one amplitude bar per observation position
 };
 
-// What the runs ask of the window. Empty functions are skipped.
+// What the runs ask of the window, given by name; a hook left out is
+// skipped.
 struct WaveRunHooks {
     // Runs the pending window events. Returns false once the program is
     // ending: the run then returns at once and draws nothing more.
-    std::function<bool()> DoEvents;
+    std::function<bool()> DoEvents = {};
     // Text2: the observation angle in degrees, rounded to two decimals; the
     // window writes it in the user's locale, followed by "°".
-    std::function<void(double)> ShowAngle;
+    std::function<void(double)> ShowAngle = {};
     // Shows or hides Text2 and Label12 together.
-    std::function<void(bool)> ShowReadout;
+    std::function<void(bool)> ShowReadout = {};
     // Lets the window's events run for about `ms` milliseconds without
     // using the processor. Returns false once the program is ending.
-    std::function<bool(int)> Wait;
+    std::function<bool(int)> Wait = {};
     // Writes Descartes' angle (degrees) of a colour beside its line at x in
     // Bild III.
-    std::function<void(WaveColour, double, double)> ShowDescartes;
+    std::function<void(WaveColour, double, double)> ShowDescartes = {};
     // A bar was drawn in Bild III at x (its obsCoord units) for this amplitude.
-    std::function<void(double x, double amplitude)> BarDrawn;
+    std::function<void(double x, double amplitude)> BarDrawn = {};
     // Airy's curve was drawn for this bow, its main maximum as high as a bar
     // of this amplitude.
-    std::function<void(const AiryBow &, double peakAmplitude)> TheoryDrawn;
+    std::function<void(const AiryBow &, double peakAmplitude)> TheoryDrawn = {};
     // The phasor sum (C, S) of a position or of the by-hand point.
-    std::function<void(double c, double s)> ChainSummed;
+    std::function<void(double c, double s)> ChainSummed = {};
 };
 
 enum class RunEnd {
