@@ -62,8 +62,8 @@ MieSeries MieCoefficients(Complex m, double x)
 
 namespace {
 
-// The angles are run in blocks this wide, so the inner loop over angles is
-// one the compiler vectorises and each term is loaded once per block.
+// The angles are run in blocks this wide, so each term is loaded once per
+// block, and two angles at a time share a register.
 constexpr std::size_t kBlock = 16;
 
 // Per term: the weighted coefficients split into real and imaginary parts,
@@ -91,22 +91,29 @@ Terms Weighted(const MieSeries &s)
     return t;
 }
 
+// Two angles side by side in one register, written out with the vector
+// type GCC and Clang share: left to the vectoriser the loop ran half as fast
+// at -O3 as at -O2.
+using Pair = double __attribute__((vector_size(16)));
+constexpr std::size_t kPairs = kBlock / 2;
+
 void Block(const Terms &t, const double *mu, std::size_t count, Amplitudes *out)
 {
-    double piPrev[kBlock] = {}, piCur[kBlock], s1r[kBlock] = {}, s1i[kBlock] = {}, s2r[kBlock] = {},
-           s2i[kBlock] = {}, m[kBlock];
-    for (std::size_t k = 0; k < kBlock; ++k) {
-        m[k] = k < count ? mu[k] : 0.0;
-        piCur[k] = 1.0; // π_1
+    Pair piPrev[kPairs], piCur[kPairs], s1r[kPairs], s1i[kPairs], s2r[kPairs], s2i[kPairs], m[kPairs];
+    for (std::size_t k = 0; k < kPairs; ++k) {
+        const std::size_t j = 2 * k;
+        m[k] = Pair{j < count ? mu[j] : 0.0, j + 1 < count ? mu[j + 1] : 0.0};
+        piPrev[k] = s1r[k] = s1i[k] = s2r[k] = s2i[k] = Pair{0.0, 0.0};
+        piCur[k] = Pair{1.0, 1.0}; // π_1
     }
     const std::size_t terms = t.ar.size();
     for (std::size_t i = 0; i < terms; ++i) {
         const double n = static_cast<double>(i + 1);
         const double ar = t.ar[i], ai = t.ai[i], br = t.br[i], bi = t.bi[i];
         const double fNext = i + 1 < terms ? t.f[i + 1] : 0.0, gNext = i + 1 < terms ? t.g[i + 1] : 0.0;
-        for (std::size_t k = 0; k < kBlock; ++k) {
-            const double p = piCur[k];
-            const double tau = n * m[k] * p - (n + 1.0) * piPrev[k];
+        for (std::size_t k = 0; k < kPairs; ++k) {
+            const Pair p = piCur[k];
+            const Pair tau = n * m[k] * p - (n + 1.0) * piPrev[k];
             s1r[k] += ar * p + br * tau;
             s1i[k] += ai * p + bi * tau;
             s2r[k] += ar * tau + br * p;
@@ -115,7 +122,10 @@ void Block(const Terms &t, const double *mu, std::size_t count, Amplitudes *out)
             piPrev[k] = p;
         }
     }
-    for (std::size_t k = 0; k < count; ++k) out[k] = {{s1r[k], s1i[k]}, {s2r[k], s2i[k]}};
+    for (std::size_t j = 0; j < count; ++j) {
+        const std::size_t k = j / 2, l = j % 2;
+        out[j] = {{s1r[k][l], s1i[k][l]}, {s2r[k][l], s2i[k][l]}};
+    }
 }
 
 } // namespace
