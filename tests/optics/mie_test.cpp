@@ -4,6 +4,7 @@
 // The Lorenz–Mie solver and its Debye terms against published values, the
 // laws the series must keep, and Airy's theory where it holds.
 #include "optics/mie.h"
+
 #include "optics/mie_debye.h"
 #include "tavrin/wavemodel/model/airy_theory.h"
 #include "tavrin/wavemodel/model/wave_model.h"
@@ -69,7 +70,9 @@ TEST(Mie, WiscombeTestCasesForWater)
         std::vector<Amplitudes> s; // Θ = 0°, 30°, 60°, …
     };
     const Case cases[] = {
-        {1, 9.395198e-02, 9.392330e-02,
+        {1,
+         9.395198e-02,
+         9.392330e-02,
          {{{2.348800e-02, 2.281705e-01}, {2.348800e-02, 2.281705e-01}},
           {{2.341722e-02, 2.217102e-01}, {2.034830e-02, 1.938171e-01}},
           {{2.322408e-02, 2.046815e-01}, {1.181704e-02, 1.075976e-01}},
@@ -77,7 +80,9 @@ TEST(Mie, WiscombeTestCasesForWater)
           {{2.269820e-02, 1.625401e-01}, {-1.114466e-02, -7.646326e-02}},
           {{2.250635e-02, 1.486170e-01}, {-1.942300e-02, -1.271557e-01}},
           {{2.243622e-02, 1.437106e-01}, {-2.243622e-02, -1.437106e-01}}}},
-        {100, 2.101321, 2.096594,
+        {100,
+         2.101321,
+         2.096594,
          {{{5.253302e+03, -1.243188e+02}, {5.253302e+03, -1.243188e+02}},
           {{-5.534573e+01, -2.971881e+01}, {-8.467204e+01, -1.999470e+01}},
           {{1.710488e+01, -1.520096e+01}, {3.310764e+01, -2.709787e+00}},
@@ -85,7 +90,9 @@ TEST(Mie, WiscombeTestCasesForWater)
           {{2.414318e+00, 5.380874e-01}, {6.039011e+00, -1.169971e+01}},
           {{-1.222996e+00, 3.283917e+01}, {-9.653812e+00, 1.474455e+01}},
           {{-5.659205e+01, 4.650974e+01}, {5.659205e+01, -4.650974e+01}}}},
-        {10000, 2.004089, 1.723857,
+        {10000,
+         2.004089,
+         1.723857,
          {{{5.010222e+07, -1.535815e+05}, {5.010222e+07, -1.535815e+05}},
           {{3.786814e+03, -7.654293e+03}, {5.074755e+03, -7.515986e+03}},
           {{-2.731172e+03, 1.326633e+03}, {-3.076558e+03, -1.775975e+02}},
@@ -143,7 +150,9 @@ TEST(Mie, DebyeTermsAddUpToTheMieCoefficients)
             const DebyeSurfaces surfaces = DebyeSurfacesFor(m, x);
             std::vector<MieSeries> terms;
             for (int p = 0; p <= 3; ++p) terms.push_back(DebyeTerm(surfaces, m, x, p));
-            const auto rest = [](const DebyeSurface &s) { return -0.5 * s.t2112 * std::pow(s.r121, 3) / (1.0 - s.r121); };
+            const auto rest = [](const DebyeSurface &s) {
+                return -0.5 * s.t2112 * std::pow(s.r121, 3) / (1.0 - s.r121);
+            };
             double worst = 0;
             for (std::size_t n = 0; n < mie.a.size(); ++n) {
                 Complex a = rest(surfaces.a[n]), b = rest(surfaces.b[n]);

@@ -39,8 +39,8 @@ std::vector<double> MieCurve(const MieCurveRequest &r, const std::atomic<bool> &
     if (r.pixels <= 0) return {};
     const double n = WaterIndex(r.colour);
     const double x = kPi * r.diameterMicrons / WavelengthMicrons(r.colour);
-    const optics::MieSeries series = r.paths == MiePaths::All ? optics::MieCoefficients(n, x)
-                                                              : optics::DebyeTerm(n, x, 2);
+    const optics::MieSeries series =
+        r.paths == MiePaths::All ? optics::MieCoefficients(n, x) : optics::DebyeTerm(n, x, 2);
 
     const auto count = static_cast<std::size_t>(r.pixels);
     std::vector<double> mu(count), out(count);
