@@ -1,6 +1,7 @@
 #include "prisma/form1.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/bar_text.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
@@ -57,6 +58,9 @@ Form1::Form1()
         this->*p.label = MakeClearLabel(Picture1, tr(p.caption), {p.points, true});
         (this->*p.label)->setWordWrap(false);
     }
+    Label10 = MakeLabel(Picture1, tr("Kein Strahl tritt durch das Prisma."), kCaptionFont, RGB(255, 255, 255));
+    Label10->setWordWrap(false);
+    Label10->hide();
     HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 180, 1, 10, 60);
     HScroll2 = MakeScrollBar(this, Qt::Horizontal, 50, 200, 1, 10, 150);
     Text1 = MakeTextBox(this, QString(), kTextFont);
@@ -75,6 +79,11 @@ Form1::Form1()
     setTabOrder(Text1, HScroll2);
     setTabOrder(HScroll2, Text2);
 
+    // Typed values move the bars; the curve follows a dragged thumb.
+    new BarText(Text1, HScroll1, 1, [](int v) { return QString::number(v); });
+    new BarText(Text2, HScroll2, 100, [](int v) { return NumberText(static_cast<float>(v / 100.0)); });
+    HScroll1->setTracking(true);
+    HScroll2->setTracking(true);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
@@ -131,6 +140,21 @@ void Form1::DescribePlot()
     else
         text += tr("; kein Strahl geht durch das Prisma");
     Picture1->setAccessibleDescription(text);
+    ShowNoRay(!minimum);
+}
+
+// A ray that passes on the far side of the normal passes at normal
+// incidence too, so "no minimum" means that no ray at all gets through.
+void Form1::ShowNoRay(bool none)
+{
+    Label10->setVisible(none);
+    if (!none) return;
+    // Centred between the axes, over the grid's middle line.
+    constexpr double kCentreX = 0, kCentreY = 550;
+    Label10->adjustSize();
+    const ScaleMap m = Picture1->Map();
+    Label10->move(int(std::lround(m.ToPixelX(kCentreX))) - Label10->width() / 2,
+                  int(std::lround(m.ToPixelY(kCentreY))) - Label10->height() / 2);
 }
 
 void Form1::PlacePlotLabels()

@@ -39,6 +39,8 @@ public:
     QLabel *Label5; // "-90°", the incidence axis
     QLabel *Label6; // "Einfallswinkel"
     QLabel *Label9; // "Ablenkwinkel"
+    // In the plot when no ray gets through the prism and the curve is empty.
+    QLabel *Label10;
 
 protected:
     void LayOut() override;
@@ -48,6 +50,8 @@ private:
     // The plot told in words for screen readers: what it shows and its
     // lowest point.
     void DescribePlot();
+    // Shows Label10, centred on the plot, when no ray gets through.
+    void ShowNoRay(bool none);
 };
 
 } // namespace rb::prisma

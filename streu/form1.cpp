@@ -1,6 +1,7 @@
 #include "streu/form1.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/bar_text.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
@@ -71,6 +72,9 @@ Form1::Form1()
     Text1->setAccessibleName(Label11->text());
     Picture1->setAccessibleName(tr("Diagramm"));
 
+    // A typed number moves the bar; the curve follows a dragged thumb.
+    new BarText(Text1, HScroll1, 1, [](int v) { return QString::number(v); });
+    HScroll1->setTracking(true);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });

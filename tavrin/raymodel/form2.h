@@ -123,6 +123,7 @@ private:
     SceneTally sceneTally_;
     StripTally stripTally_;
     bool sweeping_ = false;
+    bool sweepStopped_ = false; // the slow sweep was asked to stop
     QElapsedTimer stepClock_;
     std::mt19937_64 rnd_; // never seeded: every run draws the same numbers
 };
