@@ -303,6 +303,22 @@ Do you want to replace it?</translation>
         <source>Kein Strahl tritt durch das Prisma.</source>
         <translation>No ray passes through the prism.</translation>
     </message>
+    <message>
+        <source>; auf dem Diagramm markiert: %1</source>
+        <translation>; marked on the plot: %1</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>D_min = %1° bei i = %2°</source>
+        <translation>D_min = %1° at i = %2°</translation>
+    </message>
 </context>
 <context>
     <name>rb::streu::Form1</name>

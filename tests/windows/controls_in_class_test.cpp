@@ -260,3 +260,35 @@ TEST_F(TavrinWindows, SavingTheStartWindowAsCsvSaysItCannot)
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.read(200).contains("<svg"));
 }
+
+// "Werte" rings the minimum and writes its numbers beside it, in the
+// locale's form: A = 60°, n = 1.5 gives D_min = 37.18° at i = 48.59°
+// (sin((A + D)/2) = n·sin(A/2) = 0.75, so D = 2·asin(0.75) − 60° =
+// 37.1808°, i = asin(0.75) = 48.5904°). The label keeps off the ring.
+TEST(PrismValues, MarkTheMinimumOnThePlotInTheTableAndInWords)
+{
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    prisma::Form1 f;
+    f.Form_Load();
+    f.show();
+    ASSERT_TRUE(Settle(&f));
+    EXPECT_FALSE(f.Check1->isChecked());
+    EXPECT_FALSE(f.Label11->isVisible());
+    const QByteArray plain = f.findChild<WindowSaver *>()->Content(SaveFormat::Csv);
+    f.Check1->click();
+    ASSERT_TRUE(f.Label11->isVisible());
+    EXPECT_EQ(f.Label11->text(), QStringLiteral("D_min = 37,18° bei i = 48,59°"));
+    const QPoint ring = LogicalPixel(f.Picture1, 485.904, 1000 - 371.808);
+    EXPECT_FALSE(f.Label11->geometry().adjusted(-4, -4, 4, 4).contains(ring));
+    EXPECT_TRUE(f.Picture1->rect().contains(f.Label11->geometry()));
+    EXPECT_TRUE(ColourNear(f.Picture1, 485.904 + 12, 1000 - 371.808, qRgb(200, 0, 0)));
+    EXPECT_TRUE(f.Picture1->accessibleDescription().contains(f.Label11->text()));
+    const QByteArray marked = f.findChild<WindowSaver *>()->Content(SaveFormat::Csv);
+    EXPECT_TRUE(marked.contains(",D_min")) << marked.right(200).toStdString();
+    EXPECT_TRUE(marked.contains("48.59")) << marked.right(200).toStdString();
+    // Off again: the plot and the table as before.
+    f.Check1->click();
+    EXPECT_FALSE(f.Label11->isVisible());
+    EXPECT_EQ(f.findChild<WindowSaver *>()->Content(SaveFormat::Csv), plain);
+    EXPECT_FALSE(ColourNear(f.Picture1, 485.904 + 12, 1000 - 371.808, qRgb(200, 0, 0)));
+}
