@@ -378,6 +378,22 @@ Do you want to replace it?</translation>
         <source>; Umkehrpunkt bei %1° für Stoßparameter %2</source>
         <translation>; turning point at %1° for impact parameter %2</translation>
     </message>
+    <message>
+        <source>; auf dem Diagramm markiert</source>
+        <translation>; marked on the plot</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>Umkehrpunkt %1° bei b = %2</source>
+        <translation>Turning point %1° at b = %2</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::Form3</name>

@@ -292,3 +292,31 @@ TEST(PrismValues, MarkTheMinimumOnThePlotInTheTableAndInWords)
     EXPECT_EQ(f.findChild<WindowSaver *>()->Content(SaveFormat::Csv), plain);
     EXPECT_FALSE(ColourNear(f.Picture1, 485.904 + 12, 1000 - 371.808, qRgb(200, 0, 0)));
 }
+
+// streu's "Werte": for one reflection and n = 4/3 the curve turns where
+// cos²α = (n² − 1)/3 (Descartes), b = 0.8607, at D = 137.97° (the bow's
+// 42.03° from the antisolar point, as tables of the primary bow give it).
+TEST(StreuValues, MarkTheTurningPointWithItsDirection)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    streu::Form1 f;
+    f.Form_Load();
+    f.show();
+    ASSERT_TRUE(Settle(&f));
+    EXPECT_FALSE(f.Label10->isVisible());
+    f.Check1->click();
+    ASSERT_TRUE(f.Label10->isVisible());
+    EXPECT_EQ(f.Label10->text(), QStringLiteral("Umkehrpunkt 137.97° bei b = 0.861"));
+    // Under the lowest point, clear of it and of the curve's ring.
+    const QPoint turn = LogicalPixel(f.Picture1, 860.7, 3700 - 1379.7);
+    EXPECT_GT(f.Label10->y(), turn.y());
+    EXPECT_TRUE(f.Picture1->rect().contains(f.Label10->geometry()));
+    const QByteArray csv = f.findChild<WindowSaver *>()->Content(SaveFormat::Csv);
+    EXPECT_TRUE(csv.contains("Umkehrpunkt")) << csv.right(120).toStdString();
+    // Every k keeps its label inside the plot.
+    for (int k = 2; k <= 15; ++k) {
+        f.HScroll1->setValue(k);
+        EXPECT_TRUE(f.Label10->isVisible()) << k;
+        EXPECT_TRUE(f.Picture1->rect().contains(f.Label10->geometry())) << k;
+    }
+}
