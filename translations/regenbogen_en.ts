@@ -903,6 +903,22 @@ Do you want to replace it?</translation>
         <source>Reflexionen</source>
         <translation>Reflections</translation>
     </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>; Descartes-Winkel %1° markiert</source>
+        <translation>; Descartes' angle %1° marked</translation>
+    </message>
+    <message>
+        <source>Markierung</source>
+        <translation>Mark</translation>
+    </message>
 </context>
 <context>
     <name>streu</name>

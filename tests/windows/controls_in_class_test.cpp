@@ -320,3 +320,37 @@ TEST(StreuValues, MarkTheTurningPointWithItsDirection)
         EXPECT_TRUE(f.Picture1->rect().contains(f.Label10->geometry())) << k;
     }
 }
+
+// The ray model's "Werte": red light in water after one reflection leaves at
+// most at 42.34° (a ray at b = −688 of 800 marks 42.34°, and no ray of the
+// slow sweep marks higher); two reflections at least at 50.6° (the
+// secondary bow's 50.5°–51° of the tables). The value stands where no
+// ray's mark can be: above the mark for one reflection, below for two.
+TEST_F(TavrinWindows, TheRayStripMarksDescartesAngleWithItsValue)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    tavrin::form2 &f = tavrin::Navigation::Get().RayForm();
+    ASSERT_TRUE(Settle(&f));
+    EXPECT_FALSE(f.Check1->isChecked());
+    EXPECT_FALSE(f.Label7->isVisible());
+    f.Check1->click();
+    ASSERT_TRUE(f.Label7->isVisible());
+    EXPECT_EQ(f.Label7->text(), QStringLiteral("42.34°"));
+    const int y1 = LogicalPixel(f.Picture1, 100, 1850 - 30 * 42.34).y();
+    EXPECT_NEAR(f.Line1->geometry().center().y(), y1, 2);
+    EXPECT_LT(f.Label7->geometry().bottom(), y1);
+    EXPECT_TRUE(f.Picture1->accessibleDescription().contains(QStringLiteral("42.34")));
+    f.Option2->click(); // two reflections
+    ASSERT_TRUE(f.Label7->isVisible());
+    const double w2 = f.Label7->text().chopped(1).toDouble();
+    EXPECT_NEAR(w2, 50.6, 0.3);
+    EXPECT_GT(f.Label7->y(), LogicalPixel(f.Picture1, 100, 1850 - 30 * w2).y());
+    f.Option6->click(); // three: W negative, off the strip
+    EXPECT_FALSE(f.Label7->isVisible());
+    f.Option1->click();
+    EXPECT_TRUE(f.Label7->isVisible());
+    f.Option14->click(); // glass, n = 1.5076: its bow near 23° lies below the strip's 30°
+    EXPECT_FALSE(f.Label7->isVisible());
+    f.Check1->click();
+    EXPECT_FALSE(f.Label7->isVisible());
+}
