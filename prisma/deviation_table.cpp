@@ -20,7 +20,7 @@ struct Row {
 };
 } // namespace
 
-QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue)
+QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue, std::optional<DeviationMinimum> marked)
 {
     // Rows run along the incidence axis from −90° to 90°: the negative
     // branch backwards, then the positive one. Both start at 0°, with the
@@ -30,14 +30,19 @@ QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue)
         if (b == DeviationBranch::Positive) positive.push_back({alpha, v});
         else if (alpha > 0.0) negative.push_back({-alpha, -double(v)});
     });
-    CsvTable table({Header("Winkel der brechenden Kante (°)"), Header("Brechzahl"),
-                    Header("Einfallswinkel (°)"), Header("Ablenkwinkel (°)")});
+    std::vector<std::string> header{Header("Winkel der brechenden Kante (°)"), Header("Brechzahl"),
+                                    Header("Einfallswinkel (°)"), Header("Ablenkwinkel (°)")};
+    if (marked) header.push_back(Header("Markierung"));
+    CsvTable table(header);
+    const auto row = [&](const std::string &a, const std::string &n, double i, double d, const char *mark) {
+        if (marked) table.Row({a, n, CsvTable::Number(i), CsvTable::Number(d), mark});
+        else table.Row({a, n, CsvTable::Number(i), CsvTable::Number(d)});
+    };
     const std::string apex = CsvTable::Number(std::round(apexAngle * 180.0 / piValue * 1e6) / 1e6);
     const std::string index = CsvTable::Number(double(refrIndex));
-    for (auto it = negative.rbegin(); it != negative.rend(); ++it)
-        table.Row({apex, index, CsvTable::Number(it->incidence), CsvTable::Number(it->deviation)});
-    for (const Row &r : positive)
-        table.Row({apex, index, CsvTable::Number(r.incidence), CsvTable::Number(r.deviation)});
+    for (auto it = negative.rbegin(); it != negative.rend(); ++it) row(apex, index, it->incidence, it->deviation, "");
+    for (const Row &r : positive) row(apex, index, r.incidence, r.deviation, "");
+    if (marked) row(apex, index, marked->incidence, marked->deviation, "D_min");
     return QByteArray::fromStdString(table.Str());
 }
 

@@ -2,11 +2,18 @@
 // and deviation, as the axes read them, for every point of the curve.
 #pragma once
 
+#include "prisma/model/minimum_deviation.h"
+
+#include <optional>
+
 #include <QByteArray>
 
 namespace rb::prisma {
 
 // apexAngle in radians, refrIndex as the window holds it.
-QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue);
+// With `marked`, the minimum shown on the plot follows as a last row with
+// "D_min" in a fifth column, empty in the other rows.
+QByteArray DeviationCsv(double apexAngle, float refrIndex, double piValue,
+                        std::optional<DeviationMinimum> marked = std::nullopt);
 
 } // namespace rb::prisma

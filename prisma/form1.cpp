@@ -1,6 +1,7 @@
 #include "prisma/form1.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/bar_text.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
@@ -10,6 +11,7 @@
 #include "prisma/model/deviation_plot.h"
 #include "prisma/model/minimum_deviation.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -57,12 +59,16 @@ Form1::Form1()
         this->*p.label = MakeClearLabel(Picture1, tr(p.caption), {p.points, true});
         (this->*p.label)->setWordWrap(false);
     }
+    Label10 = MakeLabel(Picture1, tr("Kein Strahl tritt durch das Prisma."), kCaptionFont, RGB(255, 255, 255));
+    Label10->setWordWrap(false);
+    Label10->hide();
     HScroll1 = MakeScrollBar(this, Qt::Horizontal, 1, 180, 1, 10, 60);
     HScroll2 = MakeScrollBar(this, Qt::Horizontal, 50, 200, 1, 10, 150);
     Text1 = MakeTextBox(this, QString(), kTextFont);
     Text2 = MakeTextBox(this, QString(), kTextFont);
     Label7 = MakeLabel(this, tr("Winkel der brech.Kante des Prismas"), kCaptionFont, RGB(192, 192, 192));
     Label8 = MakeLabel(this, tr("Brechzahl"), kCaptionFont, RGB(192, 192, 192));
+    MakeValuesBox();
 
     // Each bar and its text box are named by the caption under the bar.
     for (QWidget *w : {static_cast<QWidget *>(HScroll1), static_cast<QWidget *>(Text1)})
@@ -74,12 +80,19 @@ Form1::Form1()
     setTabOrder(HScroll1, Text1);
     setTabOrder(Text1, HScroll2);
     setTabOrder(HScroll2, Text2);
+    setTabOrder(Text2, Check1);
 
+    // Typed values move the bars; the curve follows a dragged thumb.
+    new BarText(Text1, HScroll1, 1, [](int v) { return QString::number(v); });
+    new BarText(Text2, HScroll2, 100, [](int v) { return NumberText(static_cast<float>(v / 100.0)); });
+    HScroll1->setTracking(true);
+    HScroll2->setTracking(true);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("prisma"), [this] { return DeviationCsv(apexAngle, refrIndex, piValue); });
+    new WindowSaver(this, QStringLiteral("prisma"),
+                    [this] { return DeviationCsv(apexAngle, refrIndex, piValue, MarkedMinimum()); });
 }
 
 void Form1::Form_Load()
@@ -112,6 +125,9 @@ void Form1::LayOut()
     const double bar2Left = barLeft + barWidth + 0.04 * W + 0.03 * W;
     Place(HScroll2, bar2Left, barTop, barWidth, barHeight);
     Place(Text2, bar2Left + barWidth, barTop, 0.04 * W, barHeight);
+    // "Werte" right of the index's box, level with the bars.
+    const double boxLeft = bar2Left + barWidth + 0.04 * W + 0.01 * W;
+    Place(Check1, boxLeft, barTop, ChildWidth(Check1), barHeight);
     PlacePlotLabels();
     Place(Label7, barLeft, barTop + barHeight + 10, barWidth, 375);
     Place(Label8, bar2Left, barTop + barHeight + 10, barWidth, 375);
@@ -126,11 +142,28 @@ void Form1::DescribePlot()
     QString text =
         tr("Ablenkwinkel gegen Einfallswinkel für A = %1°, n = %2").arg(NumberText(apexDegrees), NumberText(refrIndex));
     const auto minimum = MinimumDeviation(apexAngle, refrIndex, piValue);
-    if (minimum)
+    if (minimum) {
         text += tr("; Minimum %1° bei %2°").arg(HundredthsText(minimum->deviation), HundredthsText(minimum->incidence));
+        if (ShowsValues()) text += tr("; auf dem Diagramm markiert: %1").arg(MinimumText(*minimum));
+    }
     else
         text += tr("; kein Strahl geht durch das Prisma");
     Picture1->setAccessibleDescription(text);
+    ShowNoRay(!minimum);
+}
+
+// A ray that passes on the far side of the normal passes at normal
+// incidence too, so "no minimum" means that no ray at all gets through.
+void Form1::ShowNoRay(bool none)
+{
+    Label10->setVisible(none);
+    if (!none) return;
+    // Centred between the axes, over the grid's middle line.
+    constexpr double kCentreX = 0, kCentreY = 550;
+    Label10->adjustSize();
+    const ScaleMap m = Picture1->Map();
+    Label10->move(int(std::lround(m.ToPixelX(kCentreX))) - Label10->width() / 2,
+                  int(std::lround(m.ToPixelY(kCentreY))) - Label10->height() / 2);
 }
 
 void Form1::PlacePlotLabels()
@@ -157,7 +190,7 @@ void Form1::HScroll1_Change()
     apexAngle = HScroll1->value();
     Text1->setText(QString::number(HScroll1->value()));
     apexAngle = piValue * apexAngle / 180;
-    DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+    DrawPlot();
     DescribePlot();
 }
 
@@ -166,10 +199,10 @@ void Form1::HScroll2_Change()
     refrIndex = static_cast<float>(HScroll2->value() / 100.0);
     Text2->setText(NumberText(refrIndex));
     Picture1->Cls();
-    DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue);
+    DrawPlot();
     DescribePlot();
 }
 
-void Form1::Picture1_Paint() { DrawDeviationPlot(*Picture1, apexAngle, refrIndex, piValue); }
+void Form1::Picture1_Paint() { DrawPlot(); }
 
 } // namespace rb::prisma

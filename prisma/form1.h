@@ -3,7 +3,11 @@
 #pragma once
 
 #include "common/widgets/form.h"
+#include "prisma/model/minimum_deviation.h"
 
+#include <optional>
+
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -19,6 +23,8 @@ public:
     void HScroll1_Change();
     void HScroll2_Change();
     void Picture1_Paint();
+    void Check1_Click(); // "Werte"
+    bool ShowsValues() const;
 
     double piValue = 0;
     double apexAngle = 0;
@@ -39,6 +45,11 @@ public:
     QLabel *Label5; // "-90°", the incidence axis
     QLabel *Label6; // "Einfallswinkel"
     QLabel *Label9; // "Ablenkwinkel"
+    // In the plot when no ray gets through the prism and the curve is empty.
+    QLabel *Label10;
+    // "Werte": the minimum's numbers on the plot, and their label there.
+    QCheckBox *Check1;
+    QLabel *Label11;
 
 protected:
     void LayOut() override;
@@ -48,6 +59,13 @@ private:
     // The plot told in words for screen readers: what it shows and its
     // lowest point.
     void DescribePlot();
+    // Shows Label10, centred on the plot, when no ray gets through.
+    void ShowNoRay(bool none);
+    void MakeValuesBox();
+    // The plot, with the minimum marked when "Werte" is on.
+    void DrawPlot();
+    std::optional<DeviationMinimum> MarkedMinimum() const;
+    static QString MinimumText(const DeviationMinimum &m);
 };
 
 } // namespace rb::prisma

@@ -1,6 +1,7 @@
 #include "streu/form1.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/bar_text.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
@@ -10,6 +11,7 @@
 #include "streu/model/scatter_plot.h"
 #include "streu/scatter_table.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -60,6 +62,7 @@ Form1::Form1()
     Text1 = MakeTextBox(this, QString(), kWindowFont);
     PlaceTwips(Text1, 0, 0, 495, 375);
     Label11 = MakeLabel(this, tr("Anzahl der Reflexionen im Tropfen"), kCaptionFont, RGB(192, 192, 192));
+    MakeValuesBox();
     Label11->setWordWrap(false);
     // Centred under the bar: the box and the text in it.
     Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -71,10 +74,14 @@ Form1::Form1()
     Text1->setAccessibleName(Label11->text());
     Picture1->setAccessibleName(tr("Diagramm"));
 
+    // A typed number moves the bar; the curve follows a dragged thumb.
+    new BarText(Text1, HScroll1, 1, [](int v) { return QString::number(v); });
+    HScroll1->setTracking(true);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Picture1, &Picture::Paint, this, &Form1::Picture1_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("streu"), [this] { return ScatterCsv(reflCount, refrIndex, piValue); });
+    new WindowSaver(this, QStringLiteral("streu"),
+                    [this] { return ScatterCsv(reflCount, refrIndex, piValue, MarkedTurningPoint()); });
 }
 
 void Form1::Form_Load()
@@ -107,6 +114,8 @@ void Form1::LayOut()
     Place(Label11, barLeft + (barWidth - labelWidth) / 2, barTop + barHeight + 0.01 * H, labelWidth,
           ChildHeight(Label11));
     Place(Text1, barLeft + barWidth, barTop, ChildWidth(Text1), ChildHeight(Text1));
+    // "Werte" right of the box, level with the bar.
+    Place(Check1, barLeft + barWidth + ChildWidth(Text1) + 0.01 * W, barTop, ChildWidth(Check1), barHeight);
     FreezeSize();
 }
 
@@ -117,6 +126,7 @@ void Form1::DescribePlot()
         const double direction = ScatterDirection(*b, reflCount, refrIndex, piValue);
         text += tr("; Umkehrpunkt bei %1° für Stoßparameter %2")
                     .arg(HundredthsText(direction), NumberText(std::round(*b * 1000) / 1000));
+        if (ShowsValues()) text += tr("; auf dem Diagramm markiert");
     }
     Picture1->setAccessibleDescription(text);
 }
@@ -138,6 +148,7 @@ void Form1::HScroll1_Change()
     Picture1->Cls();
     DrawScatterGrid(*Picture1);
     DrawScatterCurve(*Picture1, reflCount, refrIndex, piValue);
+    DrawValues();
     DescribePlot();
 }
 
@@ -146,6 +157,7 @@ void Form1::Picture1_Paint()
     Picture1->Cls();
     DrawScatterGrid(*Picture1);
     DrawScatterCurve(*Picture1, reflCount, refrIndex, piValue);
+    DrawValues();
 }
 
 } // namespace rb::streu

@@ -3,9 +3,13 @@
 #pragma once
 
 #include "common/widgets/form.h"
+#include "streu/scatter_table.h"
+
+#include <optional>
 
 #include <cstdint>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -20,6 +24,7 @@ public:
     void Form_Load();
     void HScroll1_Change();
     void Picture1_Paint();
+    bool ShowsValues() const;
 
     std::int16_t reflCount = 1;
     float piValue = 0;
@@ -39,6 +44,9 @@ public:
     QLabel *Label7; // "0.5"
     QLabel *Label8; // "1.0"
     QLabel *Label9; // "Stoßparameter"
+    // "Werte": the turning point's direction on the plot, and its label.
+    QCheckBox *Check1;
+    QLabel *Label10;
 
 protected:
     void LayOut() override;
@@ -48,6 +56,11 @@ private:
     // The plot told in words for screen readers: the number of reflections
     // and the curve's turning point, the rainbow angle.
     void DescribePlot();
+    void MakeValuesBox();
+    // The turning point ringed and labelled when "Werte" is on.
+    void DrawValues();
+    std::optional<TurningPoint> MarkedTurningPoint() const;
+    static QString TurningText(const TurningPoint &t);
 };
 
 } // namespace rb::streu

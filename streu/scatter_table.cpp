@@ -14,13 +14,18 @@ std::string Header(const char *text)
 }
 } // namespace
 
-QByteArray ScatterCsv(std::int16_t reflCount, double refrIndex, float piValue)
+QByteArray ScatterCsv(std::int16_t reflCount, double refrIndex, float piValue, std::optional<TurningPoint> marked)
 {
-    CsvTable table({Header("Reflexionen"), Header("Stoßparameter (Tropfenradien)"), Header("Richtung (°)")});
+    std::vector<std::string> header{Header("Reflexionen"), Header("Stoßparameter (Tropfenradien)"), Header("Richtung (°)")};
+    if (marked) header.push_back(Header("Markierung"));
+    CsvTable table(header);
     const std::string k = CsvTable::Number(static_cast<long long>(reflCount));
     ForEachScatterPoint(reflCount, refrIndex, piValue, [&](double b, double d) {
-        table.Row({k, CsvTable::Number(b), CsvTable::Number(d)});
+        if (marked) table.Row({k, CsvTable::Number(b), CsvTable::Number(d), ""});
+        else table.Row({k, CsvTable::Number(b), CsvTable::Number(d)});
     });
+    if (marked)
+        table.Row({k, CsvTable::Number(marked->impact), CsvTable::Number(marked->direction), Header("Umkehrpunkt")});
     return QByteArray::fromStdString(table.Str());
 }
 

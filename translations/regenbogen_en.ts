@@ -103,6 +103,13 @@
     </message>
 </context>
 <context>
+    <name>rb::BarText</name>
+    <message>
+        <source>Bitte eine Zahl von %1 bis %2 eingeben.</source>
+        <translation>Please enter a number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>rb::SaveDialog</name>
     <message>
         <source>Datei ersetzen</source>
@@ -233,6 +240,14 @@ Do you want to replace it?</translation>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
         <translation>input/output error of the disk</translation>
     </message>
+    <message>
+        <source>die Endung „.%1“ bietet dieses Fenster nicht an; es speichert PNG, SVG und CSV.</source>
+        <translation>this window does not offer the extension “.%1”; it saves PNG, SVG and CSV.</translation>
+    </message>
+    <message>
+        <source>die Endung „.%1“ bietet dieses Fenster nicht an; es speichert PNG und SVG.</source>
+        <translation>this window does not offer the extension “.%1”; it saves PNG and SVG.</translation>
+    </message>
 </context>
 <context>
     <name>rb::prisma::Form1</name>
@@ -283,6 +298,26 @@ Do you want to replace it?</translation>
     <message>
         <source>; kein Strahl geht durch das Prisma</source>
         <translation>; no ray passes through the prism</translation>
+    </message>
+    <message>
+        <source>Kein Strahl tritt durch das Prisma.</source>
+        <translation>No ray passes through the prism.</translation>
+    </message>
+    <message>
+        <source>; auf dem Diagramm markiert: %1</source>
+        <translation>; marked on the plot: %1</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>D_min = %1° bei i = %2°</source>
+        <translation>D_min = %1° at i = %2°</translation>
     </message>
 </context>
 <context>
@@ -342,6 +377,22 @@ Do you want to replace it?</translation>
     <message>
         <source>; Umkehrpunkt bei %1° für Stoßparameter %2</source>
         <translation>; turning point at %1° for impact parameter %2</translation>
+    </message>
+    <message>
+        <source>; auf dem Diagramm markiert</source>
+        <translation>; marked on the plot</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>Umkehrpunkt %1° bei b = %2</source>
+        <translation>Turning point %1° at b = %2</translation>
     </message>
 </context>
 <context>
@@ -633,6 +684,34 @@ Do you want to replace it?</translation>
         <source>Zeigerkette: nur der Ursprung markiert</source>
         <translation>Phasor chain: only the origin marked</translation>
     </message>
+    <message>
+        <source>¼×</source>
+        <translation>¼×</translation>
+    </message>
+    <message>
+        <source>½×</source>
+        <translation>½×</translation>
+    </message>
+    <message>
+        <source>1×</source>
+        <translation>1×</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>4×</source>
+        <translation>4×</translation>
+    </message>
+    <message>
+        <source>Tempo des Bogensystems</source>
+        <translation>Sweep speed</translation>
+    </message>
+    <message>
+        <source>Tempo des Bogensystems bei eingeschalteten Bildern I / II</source>
+        <translation>Speed of the bow sweep while Bild I / II are on</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
@@ -823,6 +902,22 @@ Do you want to replace it?</translation>
     <message>
         <source>Reflexionen</source>
         <translation>Reflections</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>; Descartes-Winkel %1° markiert</source>
+        <translation>; Descartes' angle %1° marked</translation>
+    </message>
+    <message>
+        <source>Markierung</source>
+        <translation>Mark</translation>
     </message>
 </context>
 <context>

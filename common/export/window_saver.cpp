@@ -138,10 +138,19 @@ void WindowSaver::Accepted(const QString &chosen, const QString &filter)
     if (chosen.isEmpty() || EndRequested()) return;
     QString path = chosen;
     SaveFormat format = FormatOfPath(path);
-    if (format == SaveFormat::Unknown || (format == SaveFormat::Csv && !csv_)) {
-        // No extension the window can write: the chosen filter decides.
+    const QString suffix = QFileInfo(path).suffix();
+    if (format == SaveFormat::Unknown && suffix.isEmpty()) {
+        // No extension typed: the chosen filter decides.
         const int i = dialog_ ? dialog_->nameFilters().indexOf(filter) : 0;
         path += QLatin1Char('.') + Suffix(kFormats[std::max(0, i)].format);
+    } else if (format == SaveFormat::Unknown || (format == SaveFormat::Csv && !csv_)) {
+        // An extension the window does not offer: said so, rather than
+        // writing a file of another kind under a name such as "start.csv.png".
+        ShowFailure(path, csv_ ? tr("die Endung „.%1“ bietet dieses Fenster nicht an; es speichert PNG, SVG und CSV.")
+                                     .arg(suffix)
+                               : tr("die Endung „.%1“ bietet dieses Fenster nicht an; es speichert PNG und SVG.")
+                                     .arg(suffix));
+        return;
     }
     folder_ = QFileInfo(path).absolutePath();
     SaveTo(path);

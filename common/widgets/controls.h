@@ -32,6 +32,9 @@ QLineEdit *MakeTextBox(QWidget *parent, const QString &text, FontSpec font);
 // A click or Tab gives it the keyboard focus; keys and wheel move it.
 QScrollBar *MakeScrollBar(QWidget *parent, Qt::Orientation o, int min, int max, int smallChange,
                           int largeChange, int value);
+// Makes Page Up/Down and a click in the trough move the bar by `units`
+// while its LargeChange, and with it the size of its thumb, stays as it is.
+void SetPageJump(QScrollBar *bar, int units);
 
 // Grows a control just enough for its whole text to show: wider for a
 // single line, taller for text that wraps. Never shrinks it.

@@ -1,5 +1,7 @@
 #include "common/widgets/scroll_bar.h"
 
+#include "common/widgets/controls.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -76,6 +78,23 @@ void ScrollBar::Wheel(QWheelEvent *e)
     const bool moved = to != value();
     setValue(to);
     e->setAccepted(moved);
+}
+
+void SetPageJump(QScrollBar *bar, int units)
+{
+    // The toolkit has moved the slider by the page step when it reports the
+    // action, and takes the slider's position as the value after it: moved
+    // here, the jump is ours, for keys and trough clicks alike.
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar, units](int action) {
+        int to = 0;
+        if (action == QAbstractSlider::SliderPageStepAdd)
+            to = bar->value() + units;
+        else if (action == QAbstractSlider::SliderPageStepSub)
+            to = bar->value() - units;
+        else
+            return;
+        bar->setSliderPosition(std::clamp(to, bar->minimum(), bar->maximum()));
+    });
 }
 
 void ScrollBar::paintEvent(QPaintEvent *e)

@@ -27,7 +27,13 @@ form2::form2()
     BuildFrames();
     BuildPictures();
     ConnectHandlers();
-    new WindowSaver(this, QStringLiteral("strahlenmodell"), [this] { return StripMarksCsv(model.stripMarks); });
+    MakeValuesBox();
+    new WindowSaver(this, QStringLiteral("strahlenmodell"), [this] {
+        std::optional<StripMark> descartes;
+        if (const auto d = MarkedDescartes())
+            descartes = StripMark{d->angle, model.colourIndex, model.reflCount, model.material};
+        return StripMarksCsv(model.stripMarks, descartes);
+    });
     NameControls();
 }
 

@@ -11,6 +11,8 @@
 #include <random>
 
 class QGroupBox;
+class QCheckBox;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -73,6 +75,10 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4; // "30°" … "60°"
     QPushButton *Command2; // "cls" on the scene
     QLabel *Label6;        // how to place rays
+    // "Werte": Descartes' angle marked on the strip, with its value.
+    QCheckBox *Check1;
+    QFrame *Line1;
+    QLabel *Label7;
 
 signals:
     // "Menu": the user asked for the start window.
@@ -82,6 +88,11 @@ protected:
     void LayOut() override;
 
 private:
+    void MakeValuesBox();
+    void PlaceValuesBox();
+    void ShowDescartesMark();
+    std::optional<RayModel::DescartesMark> MarkedDescartes() const;
+    QString DescartesDescription() const;
     // The scene with only the outline and the help text, the strip with only
     // its ticks: the window as it opens.
     void DrawFresh();
@@ -123,6 +134,7 @@ private:
     SceneTally sceneTally_;
     StripTally stripTally_;
     bool sweeping_ = false;
+    bool sweepStopped_ = false; // the slow sweep was asked to stop
     QElapsedTimer stepClock_;
     std::mt19937_64 rnd_; // never seeded: every run draws the same numbers
 };

@@ -62,10 +62,11 @@ void form2::DescribePictures()
     Picture3->setAccessibleDescription(scene);
 
     const StripTally &t = stripTally_;
-    Picture1->setAccessibleDescription(t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
-                                                    : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
-                                                          .arg(t.marks)
-                                                          .arg(HundredthsText(t.low), HundredthsText(t.high)));
+    Picture1->setAccessibleDescription((t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
+                                                     : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
+                                                           .arg(t.marks)
+                                                           .arg(HundredthsText(t.low), HundredthsText(t.high))) +
+                                       DescartesDescription());
 }
 
 } // namespace rb::tavrin

@@ -115,6 +115,7 @@ void form2::PlacePictures()
     PlaceOn(Picture2, Label4, kLabel4);
     PlaceOn(Picture3, Command2, kCommand2);
     PlaceOn(Picture3, Label6, kLabel6);
+    PlaceValuesBox();
 }
 
 // On a screen wider than 4:3 the scene shows more room to the right of the

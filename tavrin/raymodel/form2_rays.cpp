@@ -83,11 +83,16 @@ double form2::Rnd()
 // The sweep takes no input until it has ended: what the user does meanwhile
 // is held back and handled afterwards, except that presses of the two sweep
 // buttons queue one more sweep at most, and a close ends the program at once.
+// The slow sweep, which takes some seconds, also stops on Escape, on a second
+// press of "langsam", and on either "cls" (which then clears as well).
 void form2::SweepImpactParameter(SweepMode mode)
 {
     if (sweeping_) return;
     sweeping_ = true;
     InputHold hold({Command6, Command7});
+    sweepStopped_ = false;
+    if (mode == SweepMode::Slow)
+        hold.StopOn({Command6, Command2, Command3}, {Command6}, [this] { sweepStopped_ = true; });
     if (mode == SweepMode::Fast) {
         Label6->setVisible(false);
         sceneTally_ = {};
@@ -97,7 +102,10 @@ void form2::SweepImpactParameter(SweepMode mode)
         NoteRay(false, 0);
         if (mode == SweepMode::Slow) PaceSlowSweep();
     };
-    model.SweepImpactParameter(*Picture3, *Picture1, mode, [this] { return Rnd(); }, afterRay, EndRequested);
+    model.SweepImpactParameter(*Picture3, *Picture1, mode, [this] { return Rnd(); }, afterRay,
+                               [this] { return EndRequested() || sweepStopped_; });
+    // A stopped sweep, like a finished one, leaves the outline on top.
+    if (sweepStopped_ && !EndRequested()) model.DrawDropOutline(*Picture3);
     DescribePictures();
     sweeping_ = false;
     hold.Release();
@@ -112,7 +120,7 @@ void form2::PaceSlowSweep()
     Picture1->FlushNow();
     QTimer wake;
     wake.setSingleShot(true);
-    while (!EndRequested()) {
+    while (!EndRequested() && !sweepStopped_) {
         const qint64 left = kSlowStepMs - stepClock_.elapsed();
         if (left <= 0) break;
         wake.start(int(left));

@@ -132,9 +132,32 @@ bool InputHold::eventFilter(QObject *receiver, QEvent *event)
         return false;
     }
     if (!IsInput(event->type())) return false;
-    if (!closing_ && Keep(receiver, event))
+    if (!closing_ && KeepStop(receiver, event) && Keep(receiver, event))
         input_.push_back({QPointer<QObject>(receiver), Recipe(event)});
     return true;
+}
+
+void InputHold::StopOn(std::vector<QWidget *> stopButtons, std::vector<QWidget *> dropStops,
+                       std::function<void()> stop)
+{
+    for (QWidget *w : stopButtons) stopButtons_.emplace_back(w);
+    for (QWidget *w : dropStops) dropStops_.emplace_back(w);
+    stop_ = std::move(stop);
+}
+
+bool InputHold::KeepStop(QObject *receiver, const QEvent *event)
+{
+    if (!stop_) return true;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+        event->type() == QEvent::ShortcutOverride) {
+        if (static_cast<const QKeyEvent *>(event)->key() != Qt::Key_Escape) return true;
+        if (event->type() == QEvent::KeyPress) stop_();
+        return false;
+    }
+    QWidget *target = TargetOf(receiver, event);
+    if (!target || std::find(stopButtons_.begin(), stopButtons_.end(), target) == stopButtons_.end()) return true;
+    if (ClicksButton(event, true)) stop_();
+    return std::find(dropStops_.begin(), dropStops_.end(), target) == dropStops_.end();
 }
 
 bool InputHold::Keep(QObject *receiver, const QEvent *event)

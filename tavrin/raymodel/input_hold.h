@@ -40,6 +40,13 @@ public:
     // it came.
     void Release();
 
+    // While holding, Escape and a press on one of `stopButtons` call `stop`.
+    // Escape and presses on `stopButtons` that are in `dropStops` are then
+    // dropped (a second press of the button that started the work only
+    // stops it); the others are kept and handled after the release, as a
+    // press on a "cls" button that should also clear.
+    void StopOn(std::vector<QWidget *> stopButtons, std::vector<QWidget *> dropStops, std::function<void()> stop);
+
     // True once one of the program's windows was asked to close.
     bool Closing() const { return closing_; }
 
@@ -54,9 +61,13 @@ private:
     // False when the event belongs to a press of a button in onePress_ that
     // comes after the one already held.
     bool Keep(QObject *receiver, const QEvent *event);
+    // False when the event is a stop that is dropped; calls stop_ on a stop.
+    bool KeepStop(QObject *receiver, const QEvent *event);
 
     std::vector<Held> input_;
     std::vector<QPointer<QWidget>> onePress_;
+    std::vector<QPointer<QWidget>> stopButtons_, dropStops_;
+    std::function<void()> stop_;
     bool holding_ = false;
     bool closing_ = false;
     bool pressHeld_ = false; // a press on one of onePress_ is held

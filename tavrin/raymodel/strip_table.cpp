@@ -26,16 +26,23 @@ std::string MaterialName(std::int16_t material)
 }
 } // namespace
 
-QByteArray StripMarksCsv(const std::vector<StripMark> &marks)
+QByteArray StripMarksCsv(const std::vector<StripMark> &marks, std::optional<StripMark> descartes)
 {
-    CsvTable table({Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Winkel (°)")),
-                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Farbe")),
-                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Reflexionen")),
-                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Material"))});
-    for (const StripMark &m : marks)
-        table.Row({CsvTable::Number(m.scatterAngle), CsvTable::Text(ColourName(m.colourIndex)),
-                   CsvTable::Number(static_cast<long long>(m.reflCount)),
-                   CsvTable::Text(MaterialName(m.material))});
+    std::vector<std::string> header{Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Winkel (°)")),
+                                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Farbe")),
+                                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Reflexionen")),
+                                    Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Material"))};
+    if (descartes) header.push_back(Text(QT_TRANSLATE_NOOP("rb::tavrin::form2", "Markierung")));
+    CsvTable table(header);
+    const auto row = [&](const StripMark &m, const std::string &mark) {
+        const std::string w = CsvTable::Number(m.scatterAngle), colour = CsvTable::Text(ColourName(m.colourIndex));
+        const std::string k = CsvTable::Number(static_cast<long long>(m.reflCount));
+        const std::string material = CsvTable::Text(MaterialName(m.material));
+        if (descartes) table.Row({w, colour, k, material, mark});
+        else table.Row({w, colour, k, material});
+    };
+    for (const StripMark &m : marks) row(m, std::string());
+    if (descartes) row(*descartes, "Descartes");
     return QByteArray::fromStdString(table.Str());
 }
 

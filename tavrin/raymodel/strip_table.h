@@ -6,10 +6,13 @@
 #include "tavrin/raymodel/model/ray_model.h"
 
 #include <QByteArray>
+#include <optional>
 #include <vector>
 
 namespace rb::tavrin {
 
-QByteArray StripMarksCsv(const std::vector<StripMark> &marks);
+// With `descartes`, Descartes' angle as the strip marks it follows as a last
+// row with "Descartes" in a fifth column, empty in the other rows.
+QByteArray StripMarksCsv(const std::vector<StripMark> &marks, std::optional<StripMark> descartes = std::nullopt);
 
 } // namespace rb::tavrin

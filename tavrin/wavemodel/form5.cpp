@@ -1,6 +1,7 @@
 #include "tavrin/wavemodel/form5.h"
 
 #include "common/export/window_saver.h"
+#include "common/widgets/bar_text.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
@@ -43,6 +44,7 @@ Form5::Form5()
     SetBackColor(kWindowColour);
     setFont(UiFont(kControlFont.points, kControlFont.bold));
     MakeColumn();
+    MakeSpeedControl();
     MakePictures();
     runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{.background = *this, .chain = *Picture3, .drop = *Picture4, .bars = *Picture1},
                                        RunHooks());
@@ -110,6 +112,10 @@ void Form5::MakeColumn()
     // The top end is the smallest drop: 50 at the top, 2000 at the bottom.
     VScroll1 = MakeScrollBar(this, Qt::Vertical, 50, 2000, 1, 1, 1000);
     text1 = MakeTextBox(this, QStringLiteral("1000"), kControlFont);
+    // A typed diameter moves the bar; a page is 50 µm, so that the whole
+    // range is some forty presses, not two thousand.
+    new BarText(text1, VScroll1, 1, [](int v) { return QString::number(v); });
+    SetPageJump(VScroll1, kDiameterPage);
 
     for (QWidget *w : std::initializer_list<QWidget *>{Frame3D1, Frame3D2, Frame3D3, Label5, Label6})
         KeepPresses(w);

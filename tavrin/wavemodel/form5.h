@@ -18,6 +18,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,8 @@ public:
     void Option3D7_Click();
     void Check1_Click();
     void VScroll1_Change();
+    // The sweep's pace: ¼×, ½×, 1×, 2×, 4×.
+    void Combo1_Change(int index);
 
     // How many sweeps and by-hand runs are on the stack right now: a run
     // started during another run's yield runs inside it, at most
@@ -81,7 +84,8 @@ public:
     QCheckBox *Check1;     // Airy's theory in Bild III
     QLabel *Label5, *Label6;
     QScrollBar *VScroll1;  // drop diameter
-    QLineEdit *text1;      // shows the diameter; never read
+    QLineEdit *text1;      // shows the diameter; a typed one moves the bar
+    QComboBox *Combo1;     // the sweep's pace
     Picture *Picture3;     // Bild I
     Picture *Picture4;     // Bild II
     Picture *Picture1;     // Bild III
@@ -90,8 +94,12 @@ public:
     QLineEdit *Text2;      // the sweep's angle readout
     // Degree labels of the angle scale, 44° … 39° from left to right.
     QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label11;
-    // Descartes' angle beside its line in Bild III, one per colour.
+    // Descartes' angle beside its line in Bild III: the first line of each
+    // colour in its own row, red, green, blue; later lines of other angles
+    // (a colour chosen again, another model) in rows of their own below.
     QLabel *Label13, *Label14, *Label15;
+    // Every Descartes label, the three above first.
+    std::vector<QLabel *> DescartesLabels() const;
 
 signals:
     // "Menu": the user asked for the start window.
@@ -120,6 +128,7 @@ private:
     QString DescribeBars() const;
 
     void MakeColumn();
+    void MakeSpeedControl();
     void MakePictures();
     void PlaceColumn();
     void ScalePictures();
@@ -138,6 +147,7 @@ private:
     // of the drop, about where the bow's light goes.
     double keyX_ = -11000, keyY_ = -10000;
     PictureState shown_;
+    std::vector<QLabel *> moreDescartes_;
     std::unique_ptr<WaveRuns> runs_;
     RunNesting nesting_{this};
 };

@@ -17,6 +17,10 @@ inline constexpr FontSpec kModelFont{8.25, false};
 inline constexpr Color kWindowColour = RGB(224, 224, 224);
 inline constexpr Color kLabelColour = RGB(192, 192, 192);
 
+// Page Up/Down and a click in the diameter bar's trough move it by this
+// many micrometres.
+inline constexpr int kDiameterPage = 50;
+
 // The window's own units: 4000 across, 3000 down, whatever the screen.
 inline constexpr double kWindowScaleWidth = 4000, kWindowScaleHeight = 3000;
 // The window takes this share of the screen, centred on it.

@@ -47,7 +47,7 @@ void Form5::Command1_Click()
     bars.clear();
     theory.clear();
     Picture3->Cls();
-    for (QLabel *l : {Label13, Label14, Label15}) l->hide();
+    for (QLabel *l : DescartesLabels()) l->hide();
     model.stopRequest = true;
     shown_ = {};
     DescribePictures();

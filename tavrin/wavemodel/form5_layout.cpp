@@ -15,6 +15,7 @@
 #include "tavrin/wavemodel/model/wave_fan.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -89,6 +90,7 @@ void Form5::PlaceColumn()
     Place(Label6, 25, 1830, 400, 80);
     Place(VScroll1, 25, 1955, 180, 600);
     Place(text1, 230, 2200, 200, 180);
+    Place(Combo1, 25, 2800, 400, 150);
     // Texts grow to show whole, but not out of the column.
     const int right = int(std::lround(Map().ToPixelX(kColumnRight)));
     for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Label5, Label6})
@@ -129,6 +131,8 @@ void Form5::PlacePictureLabels()
         FitText(Label8);
     }
     PlaceFromCorner(Label9, 120, 0, 11175, 255);
+    // Descartes' line stops a pixel below the caption, which it would strike through.
+    runs_->SetDescartesLineTop(Picture1->Map().ToUserY(Label9->geometry().bottom() + 2));
     // The readout near the foot of Bild II: the angle, then what it is the
     // angle of.
     Text2->setText(NumberText(44.71) + QStringLiteral("°")); // as wide as any readout

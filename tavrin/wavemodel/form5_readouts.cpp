@@ -88,17 +88,41 @@ void Form5::ShowReadout(bool visible)
     Label12->setVisible(visible);
 }
 
+std::vector<QLabel *> Form5::DescartesLabels() const
+{
+    std::vector<QLabel *> all{Label13, Label14, Label15};
+    all.insert(all.end(), moreDescartes_.begin(), moreDescartes_.end());
+    return all;
+}
+
 void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
 {
-    // One label per colour, each a line lower, so three colours' values
-    // stand apart; each just right of its line.
-    QLabel *label = colour == WaveColour::Red ? Label13 : colour == WaveColour::Green ? Label14 : Label15;
-    const int row = colour == WaveColour::Red ? 0 : colour == WaveColour::Green ? 1 : 2;
+    // Every line drawn since "cls" keeps its label: a second line of the
+    // same colour (the colour chosen again, so the fan's index is the
+    // colour's own and no longer 1.33) gets a row of its own rather than
+    // taking the first line's label away. Each label stands just right of
+    // its line; the first of each colour in that colour's row.
+    const QString text = tr("Descartes-Winkel %1°").arg(NumberText(degrees));
     const Color c = TheoryColour(colour);
+    const int colourRow = colour == WaveColour::Red ? 0 : colour == WaveColour::Green ? 1 : 2;
+    const std::vector<QLabel *> all = DescartesLabels();
+    for (QLabel *l : all)
+        if (l->isVisible() && l->text() == text && l->property("descartesColour").toUInt() == c) return;
+    int row = colourRow;
+    if (all[std::size_t(row)]->isVisible()) {
+        row = 3;
+        while (std::size_t(row) < all.size() && all[std::size_t(row)]->isVisible()) ++row;
+        if (std::size_t(row) == all.size()) {
+            moreDescartes_.push_back(MakeClearLabel(Picture1, QString(), kControlFont));
+            moreDescartes_.back()->setWordWrap(false);
+        }
+    }
+    QLabel *label = DescartesLabels()[std::size_t(row)];
+    label->setProperty("descartesColour", QVariant::fromValue(c));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     label->setPalette(pal);
-    label->setText(tr("Descartes-Winkel %1°").arg(NumberText(degrees)));
+    label->setText(text);
     label->adjustSize();
     const ScaleMap m = Picture1->Map();
     constexpr double kFirstRowY = 1850;

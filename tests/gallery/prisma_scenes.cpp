@@ -1,6 +1,7 @@
 #include "prisma/form1.h"
 #include "tests/gallery/gallery.h"
 
+#include <QCheckBox>
 #include <QScrollBar>
 
 namespace rb::gallery {
@@ -20,6 +21,11 @@ void PrismaScenes(const Shoot &shoot)
     shoot(&form, QStringLiteral("prisma-A180"));
     form.HScroll1->setValue(1);
     shoot(&form, QStringLiteral("prisma-A1"));
+    // The minimum's numbers on the plot.
+    form.HScroll1->setValue(60);
+    form.Check1->click();
+    shoot(&form, QStringLiteral("prisma-values"));
+    form.Check1->click();
     form.hide();
 }
 

@@ -1,6 +1,7 @@
 #include "streu/form1.h"
 #include "tests/gallery/gallery.h"
 
+#include <QCheckBox>
 #include <QScrollBar>
 
 namespace rb::gallery {
@@ -13,6 +14,12 @@ void StreuScenes(const Shoot &shoot)
     for (int k : {1, 2, 15}) {
         form.HScroll1->setValue(k);
         shoot(&form, QStringLiteral("streu-k%1").arg(k));
+    }
+    // The turning point's numbers on the plot.
+    form.Check1->click();
+    for (int k : {1, 2}) {
+        form.HScroll1->setValue(k);
+        shoot(&form, QStringLiteral("streu-values-k%1").arg(k));
     }
     form.hide();
 }

@@ -2,6 +2,7 @@
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/navigation.h"
 
+#include <QCheckBox>
 #include <QRadioButton>
 
 namespace rb::gallery {
@@ -35,6 +36,10 @@ void TavrinRayScenes(const Shoot &shoot)
         f.Command6_Click();
     }
     shoot(&f, QStringLiteral("tavrin-ray-slow-k1-rgb"));
+    // Descartes' angle of the blue light marked, with its value.
+    f.Check1->setChecked(true);
+    shoot(&f, QStringLiteral("tavrin-ray-values"));
+    f.Check1->setChecked(false);
 
     f.Option3->setChecked(true);
     f.Option2->setChecked(true);

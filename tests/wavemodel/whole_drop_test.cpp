@@ -136,3 +136,33 @@ TEST(WholeDrop, NeighbouringPhasorsDifferByASmallPartOfATurn)
         EXPECT_LT(fan.ImpactParameter(fan.Rays() - 1), std::sqrt((16 - n * n) / 15));
     }
 }
+
+// Airy's curve and Descartes' line must show over the bars of their own
+// colour and on the white picture. Contrast ratio and relative luminance
+// as WCAG 2.1 defines them (sRGB channels linearised, weights 0.2126,
+// 0.7152, 0.0722; ratio (L1 + 0.05) / (L2 + 0.05)); 3 : 1 is its least
+// contrast for graphics against white, 2.5 : 1 ours against the bars.
+TEST(AiryTheory, ItsColoursStandOutOverTheBarsAndOnWhite)
+{
+    const auto luminance = [](rb::Color c) {
+        const auto lin = [](unsigned v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(rb::RedOf(c)) + 0.7152 * lin(rb::GreenOf(c)) + 0.0722 * lin(rb::BlueOf(c));
+    };
+    const auto contrast = [&](rb::Color a, rb::Color b) {
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    const struct {
+        WaveColour colour;
+        rb::Color bars;
+    } cases[] = {{WaveColour::Red, rb::RGB(255, 0, 0)},
+                 {WaveColour::Green, rb::RGB(0, 255, 0)},
+                 {WaveColour::Blue, rb::RGB(0, 0, 255)}};
+    for (const auto &c : cases) {
+        EXPECT_GE(contrast(TheoryColour(c.colour), c.bars), 2.5) << int(c.colour);
+        EXPECT_GE(contrast(TheoryColour(c.colour), rb::RGB(255, 255, 255)), 3.0) << int(c.colour);
+    }
+}

@@ -23,7 +23,7 @@ void Wheel(QWidget *w, int angle)
 }
 } // namespace
 
-QStringList DriveByKeysAndWheel(QScrollBar *bar)
+QStringList DriveByKeysAndWheel(QScrollBar *bar, int page)
 {
     QStringList errors;
     const QString name = bar->objectName().isEmpty() ? QStringLiteral("bar") : bar->objectName();
@@ -39,7 +39,7 @@ QStringList DriveByKeysAndWheel(QScrollBar *bar)
     if (Focus() == bar || framed() || !focusShows) errors << name + QStringLiteral(": the focus does not show");
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->rect().center());
 
-    const int small = bar->singleStep(), large = bar->pageStep();
+    const int small = bar->singleStep(), large = page > 0 ? page : bar->pageStep();
     const int lo = bar->minimum(), hi = bar->maximum();
     const struct {
         Qt::Key key;
@@ -67,7 +67,7 @@ QStringList DriveByKeysAndWheel(QScrollBar *bar)
 
     // Wheel down moves towards Max (down, or to the right), a notch by as
     // many small steps as the desktop scrolls lines, at most a large step.
-    const int notch = std::min(large, QApplication::wheelScrollLines() * small);
+    const int notch = std::min(bar->pageStep(), QApplication::wheelScrollLines() * small);
     bar->setValue((lo + hi) / 2);
     for (const int angle : {-120, 120}) {
         const int from = bar->value();

@@ -12,7 +12,8 @@ namespace rb::testing {
 // Clicks the bar, then steps it with every key and with the wheel. Returns
 // what went wrong; empty when the bar took the focus, showed it, and every
 // key and wheel turn moved it as expected with one change event each.
-QStringList DriveByKeysAndWheel(QScrollBar *bar);
+// `page` is what Page Up/Down move, the bar's LargeChange unless given.
+QStringList DriveByKeysAndWheel(QScrollBar *bar, int page = 0);
 
 // True when pressing Tab, starting from wherever the focus is, reaches `target`.
 bool TabReaches(QWidget *window, QWidget *target);

@@ -122,7 +122,8 @@ TEST_F(WaveWindow, OpensEmptyWithItsScaleAndEveryTextVisible)
 TEST_F(WaveWindow, DiameterBarTakesTheFocusAndMovesByKeysAndWheel)
 {
     Form5 &f = Open();
-    const QStringList errors = rb::testing::DriveByKeysAndWheel(f.VScroll1);
+    // Page Up/Down move the diameter by 50 µm.
+    const QStringList errors = rb::testing::DriveByKeysAndWheel(f.VScroll1, 50);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(f.model.diameterValue, f.VScroll1->value());
     EXPECT_EQ(f.text1->text(), QString::number(f.VScroll1->value()));

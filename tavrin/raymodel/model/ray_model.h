@@ -40,6 +40,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace rb::tavrin {
@@ -122,6 +123,15 @@ public:
 
     // W in degrees for the current α and β and k = reflCount.
     double ScatterAngle() const;
+    // W of the Descartes ray for the chosen k, colour and material, as the
+    // sweep's rays give it; nothing for a k the window does not offer.
+    // With it, whether that W is the largest of the range (k = 1) or the
+    // smallest (k = 2): the side of it where no ray's mark lies.
+    struct DescartesMark {
+        double angle;
+        bool highest;
+    };
+    std::optional<DescartesMark> DescartesOnStrip() const;
 
     // The drop's outline: 629 dots at t = 0, 0.01, … 6.28 in the scene's
     // foreground colour, so redrawing it only restores dots rays painted over.

@@ -3,6 +3,7 @@
 #include "tavrin/wavemodel/model/airy.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rb::tavrin {
@@ -19,7 +20,7 @@ constexpr int kCurveWidth = 2, kLineWidth = 1;
 
 Color TheoryColour(WaveColour colour)
 {
-    return colour == WaveColour::Red ? RGB(150, 0, 0) : colour == WaveColour::Green ? RGB(0, 110, 0) : RGB(0, 0, 160);
+    return colour == WaveColour::Red ? RGB(0, 0, 0) : colour == WaveColour::Green ? RGB(130, 0, 130) : RGB(220, 120, 0);
 }
 
 double DescartesAngle(double n)
@@ -48,7 +49,7 @@ AiryBow AiryBowFor(double n, double diameterMicrons, double waveMicrons)
     return {DescartesAngle(n), DeviationCurvature(n), 2.0 * kPi / waveMicrons * diameterMicrons / 2.0};
 }
 
-void DrawAiryTheory(Canvas &picture1, const AiryBow &bow, double peakHeight, Color c, double piValue)
+void DrawAiryTheory(Canvas &picture1, const AiryBow &bow, double peakHeight, Color c, double piValue, double lineTop)
 {
     picture1.SetDrawWidth(kCurveWidth);
     double lastX = kFirstX, lastY = peakHeight * bow.Relative(AngleAtScaleX(kFirstX));
@@ -60,7 +61,7 @@ void DrawAiryTheory(Canvas &picture1, const AiryBow &bow, double peakHeight, Col
     }
     picture1.SetDrawWidth(kLineWidth);
     const double xR = AngleScaleX(bow.thetaR * 180.0 / piValue, piValue);
-    picture1.Line(xR, 0.0, xR, kPictureHeight, c);
+    picture1.Line(xR, 0.0, xR, std::min(lineTop, kPictureHeight), c);
 }
 
 } // namespace rb::tavrin

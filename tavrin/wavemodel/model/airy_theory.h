@@ -40,14 +40,18 @@ struct AiryBow {
 // the given wavelength (both lengths in micrometres).
 AiryBow AiryBowFor(double n, double diameterMicrons, double waveMicrons);
 
-// Airy's curve and Descartes' angle are drawn in a darker shade of the
-// bars' colour, so they stand out where they run over the bars.
+// Airy's curve and Descartes' angle are drawn in a colour that stands out
+// both over the bars of its light and on the white picture (a contrast of
+// at least 2.5 : 1 to the bars and 3 : 1 to white): black over red bars,
+// purple over green ones, dark orange over blue ones.
 Color TheoryColour(WaveColour colour);
 
 // Draws on Bild III, at the places the angle scale under it gives each
 // angle: the curve peakHeight·|Ai(−z)|/Ai_max across the whole picture, and
-// Descartes' angle as a vertical line the picture's height. Both in colour
-// c; the curve two pixels wide.
-void DrawAiryTheory(Canvas &picture1, const AiryBow &bow, double peakHeight, Color c, double piValue);
+// Descartes' angle as a vertical line from the bottom up to lineTop (the
+// picture's top, 2000, unless a caption there must stay clear). Both in
+// colour c; the curve two pixels wide.
+void DrawAiryTheory(Canvas &picture1, const AiryBow &bow, double peakHeight, Color c, double piValue,
+                    double lineTop = 2000);
 
 } // namespace rb::tavrin

@@ -68,6 +68,9 @@ public:
     WaveColour colour = WaveColour::Red; // the chosen colour option
     PhasorModel phasorModel = PhasorModel::Fan321;
     bool showTheory = false; // Airy's curve and Descartes' angle in Bild III
+    // How much faster than its own pace the sweep runs with the figures on:
+    // 0.25 … 4; taken up at the next observation position.
+    double sweepSpeed = 1.0;
 
     // --- state of the ray traced last --------------------------------------
     double curX = 0.0, curY = 0.0;   // current point

@@ -85,7 +85,7 @@ RunEnd WaveRuns::AutomaticSweep()
     for (m_.obsCoord = kObsFirst; m_.obsCoord <= kObsLast; m_.obsCoord += kObsStep) {
         if (hooks_.ShowAngle) hooks_.ShowAngle(ReadoutAngle(m_.obsCoord, m_.piValue));
         if (m_.drawFigures) ClearFigures();
-        const double pace = m_.drawFigures ? kPositionPaceMs * runPace : 0.0;
+        const double pace = m_.drawFigures ? kPositionPaceMs * runPace / m_.sweepSpeed : 0.0;
         const Clock::time_point start = Clock::now();
         double c = 0.0, s = 0.0;
         int traced = 0;
@@ -226,7 +226,8 @@ RunEnd WaveRuns::WholeDropSweep()
         if (m_.drawFigures) {
             ClearFigures();
             RunEnd end = RunEnd::Completed;
-            amplitude = DrawWholeDropDirection(*fan, theta, kSweepRayLength, kPositionPaceMs * runPace, false, end);
+            amplitude = DrawWholeDropDirection(*fan, theta, kSweepRayLength,
+                                               kPositionPaceMs * runPace / m_.sweepSpeed, false, end);
             if (end == RunEnd::ProgramEnding) return end;
         } else {
             const double ct = std::cos(theta), st = std::sin(theta);
@@ -284,7 +285,7 @@ void WaveRuns::DrawTheory()
         const std::vector<double> a = SweepAmplitudes(probe);
         peak = kBarUnitsPerAmplitude * *std::max_element(a.begin(), a.end());
     }
-    DrawAiryTheory(s_.bars, bow, peak, TheoryColour(m_.colour), m_.piValue);
+    DrawAiryTheory(s_.bars, bow, peak, TheoryColour(m_.colour), m_.piValue, descartesTop_);
     // The fan's bars are drawn four units per unit of amplitude; the whole
     // drop's in units of their own.
     if (hooks_.TheoryDrawn) hooks_.TheoryDrawn(bow, wholeDrop ? peak : peak / kBarUnitsPerAmplitude);

@@ -105,6 +105,9 @@ public:
     // and diameter: with the whole drop in the bars' own units, with the fan
     // of 321 rays scaled to that model's tallest bar.
     void DrawTheory();
+    // Where Descartes' line ends at the top of Bild III, in its units: below
+    // the picture's caption.
+    void SetDescartesLineTop(double y) { descartesTop_ = y; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -134,6 +137,7 @@ private:
     WaveSurfaces s_;
     WaveRunHooks hooks_;
     std::shared_ptr<const WholeDropFan> fan_; // reused while colour and diameter stay
+    double descartesTop_ = 2000;
 };
 
 } // namespace rb::tavrin
