@@ -24,6 +24,7 @@
 
 #include "common/canvas/canvas.h"
 #include "common/canvas/color.h"
+#include "tavrin/wavemodel/model/polarisation.h"
 
 #include <cstdint>
 
@@ -68,6 +69,8 @@ public:
     WaveColour colour = WaveColour::Red; // the chosen colour option
     PhasorModel phasorModel = PhasorModel::Fan321;
     bool showTheory = false; // Airy's curve and Descartes' angle in Bild III
+    Polarisation polarisation = Polarisation::None; // which light the phasors stand for
+    bool outerReflection = false; // the whole drop adds the light reflected off its outside
 
     // --- state of the ray traced last --------------------------------------
     double curX = 0.0, curY = 0.0;   // current point
@@ -86,6 +89,10 @@ public:
     void SetDiameter(int value);
     // The model option; asks a running loop to stop.
     void SelectPhasorModel(PhasorModel m);
+    // The polarisation option and the outer reflection; each asks a running
+    // loop to stop.
+    void SelectPolarisation(Polarisation p);
+    void SetOuterReflection(bool on);
     // waveUnits = waveParam · dropRadius / diameterValue, as every run does
     // first, so a change of the parameters takes effect with the next run.
     void UpdateWaveUnits();

@@ -30,12 +30,30 @@
 //     0.90 → 0.97), so they add no edge diffraction of their own. Every ray
 //     that leaves in a direction of Bild III (38.6° … 44.8°) lies between.
 //
+// With a polarisation component chosen (s or p), the fan is the physical
+// one, worked as wave optics does it for a sphere:
+//   - each ray's weight carries its three Fresnel amplitudes (in, reflected
+//     inside, out) for that component;
+//   - the wavefront's amplitude follows the light it carries: a strip du of
+//     the incoming ring (area ∝ u·du) spreads over dp of the emerging
+//     wavefront, on a ring of its own; the azimuthal part of the sum over
+//     that ring, done by stationary phase, leaves √(ρ / sin θ). Together
+//     the weight becomes √(u·dp/du) / √(sin θ) (normalised to 1 at the
+//     rainbow ray and at its angle θ_R), which in the ray limit gives the
+//     geometric intensity u·du / (sin θ·dθ) of every ray;
+//   - the fan is faded out only between 0.95 and 0.972, beyond every outer
+//     ray of Bild III (u ≈ 0.95 leaves at 38.5°), so no ray of a pair is
+//     weakened.
+// The bar scale stays that of the plain fan, so a component's bars show
+// how much of the light it carries.
+//
 // The geometry of each ray does not depend on θ and is worked out once per
 // fan: a phase then costs two multiply-adds and a sine and cosine.
 #pragma once
 
 #include "common/canvas/canvas.h"
 #include "common/canvas/color.h"
+#include "tavrin/wavemodel/model/polarisation.h"
 #include "tavrin/wavemodel/model/wave_model.h"
 
 #include <vector>
@@ -50,7 +68,9 @@ class WholeDropFan {
 public:
     // The fan for refractive index n and size parameter k·a, fine enough for
     // directions θ from thetaFrom to thetaTo (radians).
-    WholeDropFan(double n, double ka, double thetaFrom, double thetaTo);
+    // Component::Unit is the plain fan of unit phasors; S and P the
+    // physical fan of that component.
+    WholeDropFan(double n, double ka, double thetaFrom, double thetaTo, Component component = Component::Unit);
 
     int Rays() const { return int(u_.size()); }
     double Step() const { return step_; }
@@ -64,8 +84,16 @@ public:
     // |Σ terms| times this is the amplitude in bar units: 1000 at the main
     // maximum of Airy's theory for this drop.
     double BarScale() const { return barScale_; }
-    // The amplitude towards θ in bar units, summed without any drawing.
-    double Amplitude(double theta) const;
+    // The same for the direction θ: the physical fan's sum also takes the
+    // azimuthal spreading √(sin θ_R / sin θ).
+    double BarScaleAt(double theta) const;
+    Component Part() const { return component_; }
+    // The light reflected off the drop's outside towards θ, in the units of
+    // the sum of the terms (outer_reflection.h).
+    Phasor OuterReflection(double theta) const;
+    // The amplitude towards θ in bar units, summed without any drawing;
+    // with the outer reflection added if `outer`.
+    double Amplitude(double theta, bool outer = false) const;
 
     // Draws ray j in Bild II, whose drop has the radius `radius`: in from
     // x = −14000, the two chords, and out towards ŝ(θ) for `outLength`.
@@ -73,6 +101,8 @@ public:
 
 private:
     double n_, ka_, step_ = 0, barScale_ = 0;
+    Component component_;
+    double sinRainbow_ = 1; // sin θ_R, for the azimuthal spreading
     std::vector<double> u_, weight_;
     std::vector<double> phase0_;  // k·a·(1 − cos α + 4n·cos β), reduced to one turn
     std::vector<double> kpx_, kpy_; // k·a·P
