@@ -44,6 +44,7 @@ Form5::Form5()
     setFont(UiFont(kControlFont.points, kControlFont.bold));
     MakeColumn();
     MakePictures();
+    MakeOpticsFrame();
     runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{.background = *this, .chain = *Picture3, .drop = *Picture4, .bars = *Picture1},
                                        RunHooks());
 
