@@ -6,12 +6,17 @@
 #   make bench                           benchmarks (optimised build)
 #   make soak                            the long robustness run
 #   make asan                            tests in the sanitizer build
+#   make tsan                            the tests of threaded code under the
+#                                        thread sanitizer
 #   make install [PREFIX=..] [DESTDIR=..] install the programs, launchers, icons,
 #                                        metadata and manual pages
 #   make package                         the Debian package, in $(BUILD)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+# The tests whose code under test runs threads of its own.
+TSAN_TESTS ?= optics_test wavemodel_test
 BENCH_BUILD?= build-bench
 APP        ?= tavrin
 JOBS       ?= $(shell nproc)
@@ -20,7 +25,7 @@ PREFIX     ?= /usr/local
 DESTDIR    ?=
 SCREENS    := $(CURDIR)/tests/screens
 
-.PHONY: all deps build run test gallery translations bench soak asan install package clean
+.PHONY: all deps build run test gallery translations bench soak asan tsan install package clean
 
 all: build
 
@@ -62,6 +67,11 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGENBOGEN_TSAN=ON $(CMAKE_ARGS)
+	cmake --build $(TSAN_BUILD) -j$(JOBS) --target $(TSAN_TESTS)
+	for t in $(TSAN_TESTS); do TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/bin/$$t || exit 1; done
+
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
@@ -70,4 +80,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD)
