@@ -712,6 +712,62 @@ Do you want to replace it?</translation>
         <source>Tempo des Bogensystems bei eingeschalteten Bildern I / II</source>
         <translation>Speed of the bow sweep while Bild I / II are on</translation>
     </message>
+    <message>
+        <source>Welches Licht die Zeiger darstellen: ohne Polarisation Zeiger der Länge 1; senkrecht oder parallel zur Streuebene Zeiger so lang wie ihre drei Fresnel-Amplituden; unpolarisiert beide Ketten</source>
+        <translation>Which light the phasors stand for: without polarisation phasors of length 1; perpendicular or parallel to the plane of scattering phasors as long as their three Fresnel amplitudes; unpolarised both chains</translation>
+    </message>
+    <message>
+        <source>Ganzer Tropfen: dazu der Zeiger des außen am Tropfen gespiegelten Lichts</source>
+        <translation>Whole drop: adds the phasor of the light reflected off the outside of the drop</translation>
+    </message>
+    <message>
+        <source>Wellenoptik</source>
+        <translation>Wave optics</translation>
+    </message>
+    <message>
+        <source>Polarisation:</source>
+        <translation>Polarisation:</translation>
+    </message>
+    <message>
+        <source>ohne</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>senkrecht (s)</source>
+        <translation>perpendicular (s)</translation>
+    </message>
+    <message>
+        <source>parallel (p)</source>
+        <translation>parallel (p)</translation>
+    </message>
+    <message>
+        <source>unpolarisiert</source>
+        <translation>unpolarised</translation>
+    </message>
+    <message>
+        <source>Außenreflexion</source>
+        <translation>Outer reflection</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;color:%1&quot;&gt;&amp;#9473; senkrecht (s)&lt;/span&gt;&amp;nbsp;&amp;nbsp;&lt;span style=&quot;color:%2&quot;&gt;&amp;#9473;&amp;#9473; parallel (p)&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;color:%1&quot;&gt;&amp;#9473; perpendicular (s)&lt;/span&gt;&amp;nbsp;&amp;nbsp;&lt;span style=&quot;color:%2&quot;&gt;&amp;#9473;&amp;#9473; parallel (p)&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>; Polarisation %1, Polarisationsgrad am höchsten Balken %2</source>
+        <translation>; polarisation %1, degree of polarisation at the tallest bar %2</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>

@@ -46,6 +46,7 @@ Form5::Form5()
     MakeColumn();
     MakeSpeedControl();
     MakePictures();
+    MakeOpticsFrame();
     runs_ = std::make_unique<WaveRuns>(model, WaveSurfaces{.background = *this, .chain = *Picture3, .drop = *Picture4, .bars = *Picture1},
                                        RunHooks());
 

@@ -54,6 +54,13 @@ public:
     void Option3D6_Click();
     void Option3D7_Click();
     void Check1_Click();
+    // The wave-optics frame in Bild III: the polarisation options and the
+    // outer reflection.
+    void Option3D8_Click();
+    void Option3D9_Click();
+    void Option3D10_Click();
+    void Option3D11_Click();
+    void Check2_Click();
     void VScroll1_Change();
     // The sweep's pace: ¼×, ½×, 1×, 2×, 4×.
     void Combo1_Change(int index);
@@ -82,6 +89,12 @@ public:
     QGroupBox *Frame3D3;   // phasor model and theory
     QRadioButton *Option3D6, *Option3D7; // "321 Strahlen", "ganzer Tropfen"
     QCheckBox *Check1;     // Airy's theory in Bild III
+    // "Wellenoptik", inside Bild III over the dark side of the bow: a grid
+    // of rows, the polarisation options two to a row, then the check boxes.
+    QGroupBox *Frame3D4;
+    QRadioButton *Option3D8, *Option3D9, *Option3D10, *Option3D11; // ohne, s, p, unpolarisiert
+    QCheckBox *Check2;     // "Außenreflexion"
+    QLabel *Label16;       // Bild I's legend of the s and p chains
     QLabel *Label5, *Label6;
     QScrollBar *VScroll1;  // drop diameter
     QLineEdit *text1;      // shows the diameter; a typed one moves the bar
@@ -129,6 +142,14 @@ private:
 
     void MakeColumn();
     void MakeSpeedControl();
+    void MakeOpticsFrame();
+    void PlaceOpticsFrame();
+    void SelectPolarisation(Polarisation p);
+    // Adds a control to the wave-optics frame, in the next free place of
+    // its grid; `wide` ones take a whole row.
+    void AddOpticsRow(QWidget *control, bool wide);
+    QString PolarisationName() const;
+    QString DescribePolarisation() const;
     void MakePictures();
     void PlaceColumn();
     void ScalePictures();

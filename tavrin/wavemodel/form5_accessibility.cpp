@@ -6,6 +6,8 @@
 #include "common/widgets/number_text.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -38,6 +40,11 @@ void Form5::NameControls()
     Picture1->setAccessibleName(tr("Bild III"));
     Picture2->setAccessibleName(tr("Winkelskala"));
     Picture2->setAccessibleDescription(tr("Beobachtungswinkel von 44° links bis 39° rechts"));
+    Frame3D4->setAccessibleDescription(
+        tr("Welches Licht die Zeiger darstellen: ohne Polarisation Zeiger der Länge 1; senkrecht oder parallel "
+           "zur Streuebene Zeiger so lang wie ihre drei Fresnel-Amplituden; unpolarisiert beide Ketten"));
+    Check2->setAccessibleDescription(
+        tr("Ganzer Tropfen: dazu der Zeiger des außen am Tropfen gespiegelten Lichts"));
     Picture4->TakeKeyboardFocus();
     Picture4->SetMarker(Picture::Marker::Point, keyX_, keyY_);
     Picture4->setToolTip(tr("Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in "
@@ -67,7 +74,7 @@ QString Form5::DescribeBars() const
 
 void Form5::DescribePictures()
 {
-    Picture1->setAccessibleDescription(DescribeBars());
+    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation());
 
     const PictureState &p = shown_;
     // The whole-drop runs draw their sum without reporting it.

@@ -71,6 +71,7 @@ void Form5::LayOut()
     Place(Picture2, 450, 2775, 3525, 200);
     ScalePictures();
     PlacePictureLabels();
+    PlaceOpticsFrame();
     MoveDegreeLabels();
     FreezeSize();
     DescribePictures();

@@ -35,7 +35,7 @@ void Form5::RememberBar(double x, double amplitude)
 {
     if (bars.size() >= kMaxBars) return;
     bars.push_back({AngleScaleDegrees(x, model.piValue), amplitude, model.RayColor(), model.diameterValue,
-                    PhasorModelName()});
+                    PhasorModelName(), PolarisationName(), model.outerReflection});
 }
 
 QString Form5::PhasorModelName() const
@@ -47,10 +47,21 @@ void Form5::RememberTheory(const AiryBow &bow, double peakAmplitude)
 {
     // Sampled where the sweep puts its bars, so each bar has its theory
     // value in the same row of a spreadsheet.
-    const QString name = tr("Airy-Theorie");
+    // The curve is drawn again whenever the theory is switched on or a
+    // sweep ends; the table keeps each curve once, as drawn last. Its
+    // colour is the light's, so curves of different colours tell apart.
+    const QString name = tr("Airy-Theorie"), polarisation = PolarisationName();
+    const Color colour = model.RayColor();
+    const int diameter = model.diameterValue;
+    const bool outer = model.outerReflection;
+    const QString scaledTo = PhasorModelName();
+    std::erase_if(theory, [&](const WaveCurvePoint &p) {
+        return p.colour == colour && p.diameter == diameter && p.model == name && p.polarisation == polarisation &&
+               p.outerReflection == outer && p.scaledTo == scaledTo;
+    });
     for (double x = kObsFirst; x <= kObsLast && theory.size() < kMaxBars; x += kObsStep)
         theory.push_back({AngleScaleDegrees(x, model.piValue), peakAmplitude * bow.Relative(AngleAtScaleX(x)),
-                          TheoryColour(model.colour), model.diameterValue, name});
+                          colour, diameter, name, polarisation, outer, scaledTo});
 }
 
 WaveRunHooks Form5::RunHooks()

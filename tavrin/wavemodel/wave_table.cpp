@@ -19,12 +19,14 @@ std::string ColourName(Color c)
     return std::string();
 }
 
-void Add(CsvTable &table, const std::string &series, double angle, double amplitude, Color colour,
-         int diameter, const QString &model)
+template <typename Point> void Add(CsvTable &table, const std::string &series, const Point &p)
 {
-    table.Row({CsvTable::Text(series), CsvTable::Text(model.toStdString()), CsvTable::Number(angle),
-               CsvTable::Number(amplitude), CsvTable::Text(ColourName(colour)),
-               CsvTable::Number(static_cast<long long>(diameter))});
+    const std::string outer = p.outerReflection ? Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "ja"))
+                                                : Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "nein"));
+    table.Row({CsvTable::Text(series), CsvTable::Text(p.model.toStdString()), CsvTable::Number(p.angle),
+               CsvTable::Number(p.amplitude), CsvTable::Text(ColourName(p.colour)),
+               CsvTable::Number(static_cast<long long>(p.diameter)), CsvTable::Text(p.polarisation.toStdString()),
+               CsvTable::Text(outer)});
 }
 } // namespace
 
@@ -37,11 +39,13 @@ QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurve
                     Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Winkel (°)")),
                     Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Amplitude")),
                     Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Farbe")),
-                    Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Tropfendurchmesser (µm)"))});
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Tropfendurchmesser (µm)")),
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Polarisation")),
+                    Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Außenreflexion"))});
     const std::string bar = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Balken"));
     const std::string curve = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Theorie"));
-    for (const WaveBar &b : bars) Add(table, bar, b.angle, b.amplitude, b.colour, b.diameter, b.model);
-    for (const WaveCurvePoint &p : theory) Add(table, curve, p.angle, p.amplitude, p.colour, p.diameter, p.model);
+    for (const WaveBar &b : bars) Add(table, bar, b);
+    for (const WaveCurvePoint &p : theory) Add(table, curve, p);
     return QByteArray::fromStdString(table.Str());
 }
 

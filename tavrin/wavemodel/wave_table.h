@@ -19,15 +19,22 @@ struct WaveBar {
     Color colour;
     int diameter;     // drop diameter in micrometres
     QString model;    // the model that computed it
+    QString polarisation; // the polarisation option's text
+    bool outerReflection = false;
 };
 
 // A point of a theory curve over the same angle scale.
+// Its colour is that of the light, as a bar's, not the darker one the
+// curve is drawn in.
 struct WaveCurvePoint {
     double angle;
     double amplitude;
     Color colour;
     int diameter;
     QString model;
+    QString polarisation;
+    bool outerReflection = false;
+    QString scaledTo; // the phasor model whose bars it was scaled to; not a column
 };
 
 // The name of the phasor sum over the fan of rays.

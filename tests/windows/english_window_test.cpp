@@ -31,7 +31,8 @@ bool SameInBothLanguages(const QString &text)
 {
     static const QStringList words{QStringLiteral("Start"), QStringLiteral("End"),  QStringLiteral("Menu"),
                                    QStringLiteral("on"),    QStringLiteral("off"),  QStringLiteral("A"),
-                                   QStringLiteral("B"),     QStringLiteral("Material"), QStringLiteral("Text2")};
+                                   QStringLiteral("B"),     QStringLiteral("Material"), QStringLiteral("Text2"),
+                                   QStringLiteral("Polarisation:"), QStringLiteral("parallel (p)")};
     return words.contains(text.trimmed()) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-zÄÖÜäöüß]")));
 }
 

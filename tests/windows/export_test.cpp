@@ -235,7 +235,8 @@ TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
     wave.Option3D5->click(); // figures off: a quicker sweep
     wave.Command2_Click();
     const auto bars = Rows(SaverOf(&wave)->Content(SaveFormat::Csv),
-                           {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)"});
+                           {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)", "Polarisation",
+                            "Außenreflexion"});
     ASSERT_EQ(bars.size(), wave.Picture1->Log().Count(DrawOp::Segment));
     auto tallest = std::max_element(bars.begin(), bars.end(),
                                     [](const auto &a, const auto &b) { return a[3].toDouble() < b[3].toDouble(); });
@@ -252,7 +253,8 @@ TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
     wave.Check1->click();
     wave.Command2_Click();
     const auto rows2 = Rows(SaverOf(&wave)->Content(SaveFormat::Csv),
-                            {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)"});
+                            {"Reihe", "Modell", "Winkel (°)", "Amplitude", "Farbe", "Tropfendurchmesser (µm)", "Polarisation",
+                            "Außenreflexion"});
     const auto count = [&](const QString &series, const QString &model) {
         return std::count_if(rows2.begin(), rows2.end(), [&](const auto &r) { return r[0] == series && r[1] == model; });
     };

@@ -66,6 +66,18 @@ void WaveModel::SelectPhasorModel(PhasorModel m)
     stopRequest = true;
 }
 
+void WaveModel::SelectPolarisation(Polarisation p)
+{
+    polarisation = p;
+    stopRequest = true;
+}
+
+void WaveModel::SetOuterReflection(bool on)
+{
+    outerReflection = on;
+    stopRequest = true;
+}
+
 void WaveModel::UpdateWaveUnits() { waveUnits = waveParam * dropRadius / diameterValue; }
 
 // --- ray operations ---------------------------------------------------------

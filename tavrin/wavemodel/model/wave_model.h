@@ -24,6 +24,7 @@
 
 #include "common/canvas/canvas.h"
 #include "common/canvas/color.h"
+#include "tavrin/wavemodel/model/polarisation.h"
 
 #include <cstdint>
 
@@ -71,6 +72,8 @@ public:
     // How much faster than its own pace the sweep runs with the figures on:
     // 0.25 … 4; taken up at the next observation position.
     double sweepSpeed = 1.0;
+    Polarisation polarisation = Polarisation::None; // which light the phasors stand for
+    bool outerReflection = false; // the whole drop adds the light reflected off its outside
 
     // --- state of the ray traced last --------------------------------------
     double curX = 0.0, curY = 0.0;   // current point
@@ -89,6 +92,10 @@ public:
     void SetDiameter(int value);
     // The model option; asks a running loop to stop.
     void SelectPhasorModel(PhasorModel m);
+    // The polarisation option and the outer reflection; each asks a running
+    // loop to stop.
+    void SelectPolarisation(Polarisation p);
+    void SetOuterReflection(bool on);
     // waveUnits = waveParam · dropRadius / diameterValue, as every run does
     // first, so a change of the parameters takes effect with the next run.
     void UpdateWaveUnits();

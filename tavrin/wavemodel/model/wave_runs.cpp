@@ -2,6 +2,7 @@
 
 #include "tavrin/wavemodel/model/airy_theory.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/polarised_chain.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 #include "tavrin/wavemodel/model/whole_drop.h"
 
@@ -87,20 +88,21 @@ RunEnd WaveRuns::AutomaticSweep()
         if (m_.drawFigures) ClearFigures();
         const double pace = m_.drawFigures ? kPositionPaceMs * runPace / m_.sweepSpeed : 0.0;
         const Clock::time_point start = Clock::now();
-        double c = 0.0, s = 0.0;
+        PolarisedChains sum(m_.polarisation);
         int traced = 0;
         for (double b = kFanFirst; b >= kFanLast; b -= kFanStep) {
             if (m_.stopRequest) break;
             const Phasor p = m_.TraceRayPhase(b, kObserverX, m_.obsCoord, s_.drop);
-            c += p.cosPhi;
-            s += p.sinPhi;
-            if (m_.drawFigures) s_.chain.LineTo(c / kSweepChainScale, s / kSweepChainScale);
+            sum.AddRay(p, m_.incAngle, m_.refrAngle);
+            if (m_.drawFigures)
+                sum.DrawLinks(s_.chain, sum.C() / kSweepChainScale, sum.S() / kSweepChainScale,
+                              sum.C2() / kSweepChainScale, sum.S2() / kSweepChainScale);
             if (!PacedYield(start, pace, ++traced, kFanRays)) return RunEnd::ProgramEnding;
         }
         // An interrupted position would give a wrong bar: draw none.
         if (m_.stopRequest) return RunEnd::Stopped;
-        if (hooks_.ChainSummed) hooks_.ChainSummed(c, s);
-        DrawBar(std::sqrt(c * c + s * s));
+        if (hooks_.ChainSummed) hooks_.ChainSummed(sum.C(), sum.S());
+        DrawBar(sum.Amplitude());
         if (!Yield()) return RunEnd::ProgramEnding;
     }
     m_.stopRequest = false;
@@ -113,6 +115,12 @@ void WaveRuns::DrawResultant(double c, double s)
     s_.chain.SetDrawWidth(kThickPen);
     s_.chain.Line(0.0, 0.0, c, s, kResultantColor);
     s_.chain.SetDrawWidth(kThinPen);
+}
+
+void WaveRuns::DrawResultants(const PolarisedChains &sum, double scale)
+{
+    DrawResultant(scale * sum.C(), scale * sum.S());
+    if (sum.Two()) DrawResultant(scale * sum.C2(), scale * sum.S2());
 }
 
 void WaveRuns::StartByHand()
@@ -135,7 +143,7 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
 
     const double pace = m_.drawFigures ? kByHandPaceMs * runPace : 0.0;
     const Clock::time_point start = Clock::now();
-    double c = 0.0, s = 0.0;
+    PolarisedChains sum(m_.polarisation);
     bool stopped = false;
     int traced = 0;
     for (double b = kFanFirst; b >= kFanLast; b -= kFanStep) {
@@ -144,14 +152,13 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
             break;
         }
         const Phasor p = m_.TraceRayPhase(b, x, y, s_.drop);
-        c += p.cosPhi;
-        s += p.sinPhi;
-        if (m_.drawFigures) s_.chain.LineTo(c, s);
+        sum.AddRay(p, m_.incAngle, m_.refrAngle);
+        if (m_.drawFigures) sum.DrawLinks(s_.chain, sum.C(), sum.S(), sum.C2(), sum.S2());
         if (!PacedYield(start, pace, ++traced, kFanRays)) return RunEnd::ProgramEnding;
     }
     // Also after a stop: the resultant of the rays summed so far.
-    if (m_.drawFigures) DrawResultant(c, s);
-    if (hooks_.ChainSummed) hooks_.ChainSummed(c, s);
+    if (m_.drawFigures) DrawResultants(sum, 1.0);
+    if (hooks_.ChainSummed) hooks_.ChainSummed(sum.C(), sum.S());
     if (!Yield()) return RunEnd::ProgramEnding;
     m_.stopRequest = false;
     return stopped ? RunEnd::Stopped : RunEnd::Completed;
@@ -159,55 +166,81 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
 
 // --- the whole drop ----------------------------------------------------------
 
-std::shared_ptr<const WholeDropFan> WaveRuns::FanFor(double thetaFrom, double thetaTo)
+WholeDropFans WaveRuns::FanFor(double thetaFrom, double thetaTo)
 {
     const double n = WaterIndex(m_.colour);
     const double ka = SizeParameter(m_.diameterValue, WavelengthMicrons(m_.colour));
     const bool sweep = thetaFrom != thetaTo;
-    if (sweep && fan_ && fan_->RefrIndex() == n && fan_->SizeParameter() == ka) return fan_;
-    auto fan = std::make_shared<const WholeDropFan>(n, ka, thetaFrom, thetaTo);
-    if (sweep) fan_ = fan;
-    return fan;
+    const ChainComponents parts = ComponentsOf(m_.polarisation);
+    auto make = [&](std::shared_ptr<const WholeDropFan> &kept, Component c) {
+        if (sweep && kept && kept->RefrIndex() == n && kept->SizeParameter() == ka && kept->Part() == c)
+            return kept;
+        auto fan = std::make_shared<const WholeDropFan>(n, ka, thetaFrom, thetaTo, c);
+        if (sweep) kept = fan;
+        return fan;
+    };
+    WholeDropFans fans{make(fan_, parts.first), nullptr};
+    if (parts.two) fans.second = make(fan2_, parts.second);
+    return fans;
 }
 
-double WaveRuns::DrawWholeDropDirection(const WholeDropFan &fan, double theta, double rayLength, double paceMs,
+double WaveRuns::DrawWholeDropDirection(const WholeDropFans &fans, double theta, double rayLength, double paceMs,
                                         bool resultant, RunEnd &end)
 {
     // The whole chain first, to scale it to fit Bild I; then it is drawn
     // link by link with its rays, as the fan of 321 rays draws its own.
+    // The outer reflection, if asked for, is the last link of each chain.
+    const WholeDropFan &fan = *fans.first;
     const double ct = std::cos(theta), st = std::sin(theta);
-    std::vector<Phasor> chain(fan.Rays());
-    double c = 0.0, s = 0.0, extent = 0.0;
-    for (int j = 0; j < fan.Rays(); ++j) {
-        const Phasor p = fan.Term(j, ct, st);
+    const int links = fan.Rays() + (m_.outerReflection ? 1 : 0);
+    std::vector<Phasor> chain(links), chain2(fans.second ? links : 0);
+    double c = 0.0, s = 0.0, c2 = 0.0, s2 = 0.0, extent = 0.0;
+    for (int j = 0; j < links; ++j) {
+        const bool last = j == fan.Rays();
+        const Phasor p = last ? fan.OuterReflection(theta) : fan.Term(j, ct, st);
         c += p.cosPhi;
         s += p.sinPhi;
         chain[j] = {c, s};
         extent = std::max({extent, std::fabs(c), std::fabs(s)});
+        if (!fans.second) continue;
+        const Phasor q = last ? fans.second->OuterReflection(theta) : fans.second->Term(j, ct, st);
+        c2 += q.cosPhi;
+        s2 += q.sinPhi;
+        chain2[j] = {c2, s2};
+        extent = std::max({extent, std::fabs(c2), std::fabs(s2)});
     }
     const double scale = extent > 0.0 ? kChainFill / extent : 1.0;
     const int stride = std::max(1, fan.Rays() / kRaysShown);
 
     const Clock::time_point start = Clock::now();
     end = RunEnd::Completed;
-    double lastC = 0.0, lastS = 0.0;
-    for (int j = 0; j < fan.Rays(); ++j) {
+    PolarisedChains sum(m_.polarisation);
+    double lastC = 0.0, lastS = 0.0, lastC2 = 0.0, lastS2 = 0.0;
+    for (int j = 0; j < links; ++j) {
         if (m_.stopRequest) {
             end = RunEnd::Stopped;
             break;
         }
         lastC = chain[j].cosPhi;
         lastS = chain[j].sinPhi;
-        s_.chain.LineTo(scale * lastC, scale * lastS);
-        if (j % stride == stride / 2) fan.DrawRay(s_.drop, j, theta, m_.dropRadius, rayLength, m_.RayColor());
-        if (!PacedYield(start, paceMs, j + 1, fan.Rays())) {
+        if (fans.second) {
+            lastC2 = chain2[j].cosPhi;
+            lastS2 = chain2[j].sinPhi;
+        }
+        sum.DrawLinks(s_.chain, scale * lastC, scale * lastS, scale * lastC2, scale * lastS2);
+        if (j < fan.Rays() && j % stride == stride / 2)
+            fan.DrawRay(s_.drop, j, theta, m_.dropRadius, rayLength, m_.RayColor());
+        if (!PacedYield(start, paceMs, j + 1, links)) {
             end = RunEnd::ProgramEnding;
             return -1.0;
         }
     }
-    if (resultant) DrawResultant(scale * lastC, scale * lastS);
+    if (resultant) {
+        DrawResultant(scale * lastC, scale * lastS);
+        if (fans.second) DrawResultant(scale * lastC2, scale * lastS2);
+    }
     if (end != RunEnd::Completed) return -1.0;
-    return fan.BarScale() * std::sqrt(lastC * lastC + lastS * lastS);
+    return fan.BarScaleAt(theta) * BarAmplitude(fans.second != nullptr, lastC, lastS, lastC2, lastS2);
 }
 
 RunEnd WaveRuns::WholeDropSweep()
@@ -215,7 +248,8 @@ RunEnd WaveRuns::WholeDropSweep()
     m_.stopRequest = false;
     if (hooks_.ShowReadout) hooks_.ShowReadout(true);
     const double pi = kPi;
-    const auto fan = FanFor(kBowFromDegrees * pi / 180.0, kBowToDegrees * pi / 180.0);
+    const WholeDropFans fans = FanFor(kBowFromDegrees * pi / 180.0, kBowToDegrees * pi / 180.0);
+    const WholeDropFan &fan = *fans.first;
 
     for (m_.obsCoord = kObsFirst; m_.obsCoord <= kObsLast; m_.obsCoord += kObsStep) {
         // The direction the angle scale gives this place: readout, bar and
@@ -226,20 +260,20 @@ RunEnd WaveRuns::WholeDropSweep()
         if (m_.drawFigures) {
             ClearFigures();
             RunEnd end = RunEnd::Completed;
-            amplitude = DrawWholeDropDirection(*fan, theta, kSweepRayLength,
+            amplitude = DrawWholeDropDirection(fans, theta, kSweepRayLength,
                                                kPositionPaceMs * runPace / m_.sweepSpeed, false, end);
             if (end == RunEnd::ProgramEnding) return end;
         } else {
             const double ct = std::cos(theta), st = std::sin(theta);
-            double c = 0.0, s = 0.0;
-            for (int j = 0; j < fan->Rays(); ++j) {
+            PolarisedChains sum(m_.polarisation);
+            for (int j = 0; j < fan.Rays(); ++j) {
                 if (m_.stopRequest) break;
-                const Phasor p = fan->Term(j, ct, st);
-                c += p.cosPhi;
-                s += p.sinPhi;
+                sum.Add(fan.Term(j, ct, st), fans.second ? fans.second->Term(j, ct, st) : Phasor{0.0, 0.0});
                 if (!Yield()) return RunEnd::ProgramEnding;
             }
-            amplitude = fan->BarScale() * std::sqrt(c * c + s * s);
+            if (m_.outerReflection)
+                sum.Add(fan.OuterReflection(theta), fans.second ? fans.second->OuterReflection(theta) : Phasor{0.0, 0.0});
+            amplitude = fan.BarScaleAt(theta) * sum.Amplitude();
         }
         if (m_.stopRequest) return RunEnd::Stopped;
         // Normalised to Airy's main maximum, 1000 of Bild III's 2000.
@@ -264,9 +298,9 @@ RunEnd WaveRuns::WholeDropByHand(double x, double y)
     // The observer at infinity in the direction of the clicked point, seen
     // from the drop's centre; the rays run out to the point's distance.
     const double theta = std::atan2(-y, -x);
-    const auto fan = FanFor(theta, theta);
+    const WholeDropFans fans = FanFor(theta, theta);
     RunEnd end = RunEnd::Completed;
-    DrawWholeDropDirection(*fan, theta, std::hypot(x, y), kByHandPaceMs * runPace, true, end);
+    DrawWholeDropDirection(fans, theta, std::hypot(x, y), kByHandPaceMs * runPace, true, end);
     if (end == RunEnd::ProgramEnding || !Yield()) return RunEnd::ProgramEnding;
     m_.stopRequest = false;
     return end;

@@ -34,6 +34,7 @@
 
 namespace rb::tavrin {
 
+class PolarisedChains;
 class WholeDropFan;
 
 // 191 positions at 140 ms make a sweep of about 27 s: long enough to follow
@@ -81,6 +82,12 @@ struct WaveRunHooks {
     std::function<void(double c, double s)> ChainSummed = {};
 };
 
+// The whole drop's fans of one run: one, or the s and p fans of
+// unpolarised light.
+struct WholeDropFans {
+    std::shared_ptr<const WholeDropFan> first, second;
+};
+
 enum class RunEnd {
     Completed,    // went through to its end
     Stopped,      // saw stopRequest
@@ -119,24 +126,27 @@ private:
     void ClearFigures();
     void DrawBar(double amplitude);
     void DrawResultant(double c, double s);
+    // The resultant of each chain, at `scale` times the sums.
+    void DrawResultants(const PolarisedChains &sum, double scale);
     // What both phasor models do first when a point is run by hand: the
     // readout hidden, the figures cleared, the origin of Bild I marked.
     void StartByHand();
 
     RunEnd WholeDropSweep();
     RunEnd WholeDropByHand(double x, double y);
-    std::shared_ptr<const WholeDropFan> FanFor(double thetaFrom, double thetaTo);
+    WholeDropFans FanFor(double thetaFrom, double thetaTo);
     // One direction of the whole drop with the figures on: the chain scaled
     // to fit Bild I, a readable subset of the rays in Bild II, paced.
     // Returns the sum's amplitude in bar units, or a negative value when
     // stopped or ending (then `end` says which).
-    double DrawWholeDropDirection(const WholeDropFan &fan, double theta, double rayLength, double paceMs,
+    double DrawWholeDropDirection(const WholeDropFans &fans, double theta, double rayLength, double paceMs,
                                   bool resultant, RunEnd &end);
 
     WaveModel &m_;
     WaveSurfaces s_;
     WaveRunHooks hooks_;
-    std::shared_ptr<const WholeDropFan> fan_; // reused while colour and diameter stay
+    // Reused while colour, diameter and polarisation stay.
+    std::shared_ptr<const WholeDropFan> fan_, fan2_;
     double descartesTop_ = 2000;
 };
 

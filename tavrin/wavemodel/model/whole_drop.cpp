@@ -2,6 +2,7 @@
 
 #include "tavrin/wavemodel/model/airy.h"
 #include "tavrin/wavemodel/model/airy_theory.h"
+#include "tavrin/wavemodel/model/outer_reflection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,10 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTurn = 2.0 * kPi;
 
-// The fan and its faded ends, in drop radii.
+// The fan and its faded ends, in drop radii: the plain fan's, and the
+// physical fan's outer fade, past the outer ray of every direction shown.
 constexpr double kFanFrom = 0.50, kFullFrom = 0.68, kFullTo = 0.90, kFanTo = 0.97;
+constexpr double kPhysicalFullTo = 0.95, kPhysicalFanTo = 0.972;
 // Neighbouring phasors differ by at most this part of a turn.
 constexpr double kMaxPhaseStep = kTurn / 20.0;
 // Points at which the phase slope is sampled to choose the step, and the
@@ -36,9 +39,9 @@ double SmoothStep(double t)
     return 1.0 / (1.0 + std::exp(1.0 / t - 1.0 / (1.0 - t)));
 }
 
-double Fade(double u)
+double Fade(double u, double fullTo, double fanTo)
 {
-    return SmoothStep((u - kFanFrom) / (kFullFrom - kFanFrom)) * SmoothStep((kFanTo - u) / (kFanTo - kFullTo));
+    return SmoothStep((u - kFanFrom) / (kFullFrom - kFanFrom)) * SmoothStep((fanTo - u) / (fanTo - fullTo));
 }
 
 struct RayGeometry {
@@ -68,11 +71,11 @@ RayGeometry Geometry(double u, double n)
 // The largest |dφ/du| / (k·a) over the fan for θ in [from, to]:
 // dφ/du = k·a·(t̂ − ŝ)·dP/du, bounded by |t̂ − ŝ|·|dP/du|, and |t̂ − ŝ| =
 // 2·|sin((θ_ray − θ)/2)| is largest at one end of the range.
-double LargestSlope(double n, double from, double to)
+double LargestSlope(double n, double from, double to, double fanTo)
 {
     double most = 0.0;
     for (int i = 0; i <= kSlopeSamples; ++i) {
-        const double u = kFanFrom + (kFanTo - kFanFrom) * i / kSlopeSamples;
+        const double u = kFanFrom + (fanTo - kFanFrom) * i / kSlopeSamples;
         const RayGeometry g = Geometry(u, n);
         const double apart = std::max(std::fabs(std::sin((g.exitAngle - from) / 2.0)),
                                       std::fabs(std::sin((g.exitAngle - to) / 2.0)));
@@ -88,12 +91,18 @@ double SizeParameter(double diameterMicrons, double waveMicrons)
     return kTurn / waveMicrons * diameterMicrons / 2.0;
 }
 
-WholeDropFan::WholeDropFan(double n, double ka, double thetaFrom, double thetaTo) : n_(n), ka_(ka)
+WholeDropFan::WholeDropFan(double n, double ka, double thetaFrom, double thetaTo, Component component)
+    : n_(n), ka_(ka), component_(component)
 {
-    const double slope = kSlopeMargin * LargestSlope(n, thetaFrom, thetaTo);
-    const int rays = std::clamp(int(std::ceil((kFanTo - kFanFrom) * ka * slope / kMaxPhaseStep)) + 1, 2,
+    const bool physical = component != Component::Unit;
+    const double fullTo = physical ? kPhysicalFullTo : kFullTo, fanTo = physical ? kPhysicalFanTo : kFanTo;
+    const double slope = kSlopeMargin * LargestSlope(n, thetaFrom, thetaTo, fanTo);
+    const int rays = std::clamp(int(std::ceil((fanTo - kFanFrom) * ka * slope / kMaxPhaseStep)) + 1, 2,
                                 kMostRays);
-    step_ = (kFanTo - kFanFrom) / (rays - 1);
+    step_ = (fanTo - kFanFrom) / (rays - 1);
+    // The rainbow ray, where the strip width is 1 (see the header).
+    const double uRainbow = std::sqrt((4.0 - n * n) / 3.0);
+    sinRainbow_ = std::sin(Geometry(uRainbow, n).exitAngle);
     u_.reserve(rays);
     weight_.reserve(rays);
     phase0_.reserve(rays);
@@ -103,7 +112,9 @@ WholeDropFan::WholeDropFan(double n, double ka, double thetaFrom, double thetaTo
         const double u = kFanFrom + j * step_;
         const RayGeometry g = Geometry(u, n);
         u_.push_back(u);
-        weight_.push_back(g.stripWidth * Fade(u));
+        const double light =
+            physical ? PhasorLength(component, g.alpha, g.beta) * std::sqrt(u / uRainbow) * g.stripWidth : g.stripWidth;
+        weight_.push_back(light * Fade(u, fullTo, fanTo));
         // The constant part of the phase is large (up to 10⁵ radians);
         // reduced to one turn it leaves the sine and cosine their digits.
         phase0_.push_back(std::fmod(ka * g.path, kTurn));
@@ -123,7 +134,17 @@ Phasor WholeDropFan::Term(int j, double cosTheta, double sinTheta) const
     return {weight_[j] * std::cos(phi), weight_[j] * std::sin(phi)};
 }
 
-double WholeDropFan::Amplitude(double theta) const
+double WholeDropFan::BarScaleAt(double theta) const
+{
+    if (component_ == Component::Unit) return barScale_;
+    // A by-hand point may look in any direction: towards the axis the
+    // spreading would grow without bound (the glory, which this model does
+    // not describe), so it is held at its value 3° from the axis.
+    constexpr double kLeastSine = 0.052;
+    return barScale_ * std::sqrt(sinRainbow_ / std::max(kLeastSine, std::fabs(std::sin(theta))));
+}
+
+double WholeDropFan::Amplitude(double theta, bool outer) const
 {
     const double ct = std::cos(theta), st = std::sin(theta);
     double c = 0.0, s = 0.0;
@@ -132,7 +153,17 @@ double WholeDropFan::Amplitude(double theta) const
         c += p.cosPhi;
         s += p.sinPhi;
     }
-    return barScale_ * std::sqrt(c * c + s * s);
+    if (outer) {
+        const Phasor r = OuterReflection(theta);
+        c += r.cosPhi;
+        s += r.sinPhi;
+    }
+    return BarScaleAt(theta) * std::sqrt(c * c + s * s);
+}
+
+Phasor WholeDropFan::OuterReflection(double theta) const
+{
+    return OuterReflectionPhasor(n_, ka_, step_, component_, theta);
 }
 
 void WholeDropFan::DrawRay(Canvas &picture4, int j, double theta, double radius, double outLength, Color c) const

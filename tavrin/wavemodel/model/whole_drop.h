@@ -30,12 +30,32 @@
 //     0.90 → 0.97), so they add no edge diffraction of their own. Every ray
 //     that leaves in a direction of Bild III (38.6° … 44.8°) lies between.
 //
+// With a polarisation component chosen (s or p), the fan is the physical
+// one, worked as wave optics does it for a sphere:
+//   - each ray's weight carries its three Fresnel amplitudes (in, reflected
+//     inside, out) for that component;
+//   - the wavefront is three-dimensional: each strip is a ring round the
+//     axis, which brings in light in proportion to its radius, and the
+//     sum over the ring's azimuth, done by stationary phase, leaves
+//     1/√(sin θ). The weight becomes dp/du · √(u / u_R) · √(sin θ_R /
+//     sin θ), 1 at the rainbow ray and at θ_R, the strip width dp/du kept
+//     as in Airy's uniform wavefront. (An amplitude that follows the flux
+//     along the wavefront, √(dp/du) instead of dp/du, does worse against
+//     Mie's bow term: it lets the nearly still exit point near u_s add a
+//     term of its own, and the inner bows' heights stray by 15 %.);
+//   - the fan is faded out only between 0.95 and 0.972, beyond every outer
+//     ray of Bild III (u ≈ 0.95 leaves at 38.5°), so no ray of a pair is
+//     weakened.
+// The bar scale stays that of the plain fan, so a component's bars show
+// how much of the light it carries.
+//
 // The geometry of each ray does not depend on θ and is worked out once per
 // fan: a phase then costs two multiply-adds and a sine and cosine.
 #pragma once
 
 #include "common/canvas/canvas.h"
 #include "common/canvas/color.h"
+#include "tavrin/wavemodel/model/polarisation.h"
 #include "tavrin/wavemodel/model/wave_model.h"
 
 #include <vector>
@@ -50,7 +70,9 @@ class WholeDropFan {
 public:
     // The fan for refractive index n and size parameter k·a, fine enough for
     // directions θ from thetaFrom to thetaTo (radians).
-    WholeDropFan(double n, double ka, double thetaFrom, double thetaTo);
+    // Component::Unit is the plain fan of unit phasors; S and P the
+    // physical fan of that component.
+    WholeDropFan(double n, double ka, double thetaFrom, double thetaTo, Component component = Component::Unit);
 
     int Rays() const { return int(u_.size()); }
     double Step() const { return step_; }
@@ -64,8 +86,16 @@ public:
     // |Σ terms| times this is the amplitude in bar units: 1000 at the main
     // maximum of Airy's theory for this drop.
     double BarScale() const { return barScale_; }
-    // The amplitude towards θ in bar units, summed without any drawing.
-    double Amplitude(double theta) const;
+    // The same for the direction θ: the physical fan's sum also takes the
+    // azimuthal spreading √(sin θ_R / sin θ).
+    double BarScaleAt(double theta) const;
+    Component Part() const { return component_; }
+    // The light reflected off the drop's outside towards θ, in the units of
+    // the sum of the terms (outer_reflection.h).
+    Phasor OuterReflection(double theta) const;
+    // The amplitude towards θ in bar units, summed without any drawing;
+    // with the outer reflection added if `outer`.
+    double Amplitude(double theta, bool outer = false) const;
 
     // Draws ray j in Bild II, whose drop has the radius `radius`: in from
     // x = −14000, the two chords, and out towards ŝ(θ) for `outLength`.
@@ -73,6 +103,8 @@ public:
 
 private:
     double n_, ka_, step_ = 0, barScale_ = 0;
+    Component component_;
+    double sinRainbow_ = 1; // sin θ_R, for the azimuthal spreading
     std::vector<double> u_, weight_;
     std::vector<double> phase0_;  // k·a·(1 − cos α + 4n·cos β), reduced to one turn
     std::vector<double> kpx_, kpy_; // k·a·P
