@@ -768,6 +768,34 @@ Do you want to replace it?</translation>
         <source>Polarisation</source>
         <translation>Polarisation</translation>
     </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+    <message>
+        <source>höchster Balken</source>
+        <translation>tallest bar</translation>
+    </message>
+    <message>
+        <source>1. innerer Bogen</source>
+        <translation>1st inner bow</translation>
+    </message>
+    <message>
+        <source>2. innerer Bogen</source>
+        <translation>2nd inner bow</translation>
+    </message>
+    <message>
+        <source>; Werte im Bild: %1</source>
+        <translation>; values on the picture: %1</translation>
+    </message>
+    <message>
+        <source>Markierung</source>
+        <translation>Mark</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
@@ -969,7 +997,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>; Descartes-Winkel %1° markiert</source>
-        <translation>; Descartes' angle %1° marked</translation>
+        <translation>; Descartes&apos; angle %1° marked</translation>
     </message>
     <message>
         <source>Markierung</source>

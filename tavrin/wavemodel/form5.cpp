@@ -70,7 +70,7 @@ Form5::Form5()
     connect(this, &Picture::Paint, this, &Form5::Form_Paint);
     connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars, theory); });
+    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars, theory, ValueMarks()); });
     NameControls();
 }
 

@@ -94,6 +94,9 @@ public:
     QGroupBox *Frame3D4;
     QRadioButton *Option3D8, *Option3D9, *Option3D10, *Option3D11; // ohne, s, p, unpolarisiert
     QCheckBox *Check2;     // "Außenreflexion"
+    QCheckBox *Check3;     // "Werte": the angles of the bows written on Bild III
+    // The values on Bild III: the tallest bar, the first and second inner bow.
+    QLabel *Label17, *Label18, *Label19;
     QLabel *Label16;       // Bild I's legend of the s and p chains
     QLabel *Label5, *Label6;
     QScrollBar *VScroll1;  // drop diameter
@@ -125,6 +128,7 @@ private:
     // What the pictures show, told in words for screen readers.
     struct Bar {
         double x, amplitude;
+        double top; // in Bild III's units
     };
     enum class Figures { Empty, Sweep, ByHand, OriginOnly };
     struct PictureState {
@@ -149,6 +153,14 @@ private:
     // its grid; `wide` ones take a whole row.
     void AddOpticsRow(QWidget *control, bool wide);
     QString PolarisationName() const;
+    // "Werte": the check box and the labels of the values on Bild III.
+    QCheckBox *MakeValuesBox();
+    // The latest sweep's tallest bar, then up to `innerBows` maxima beside
+    // it at smaller angles, as indices into shown_.bars.
+    std::vector<std::size_t> Bows(int innerBows) const;
+    std::vector<WaveMark> ValueMarks() const;
+    void ShowValues();
+    QString DescribeValues() const;
     QString DescribePolarisation() const;
     void MakePictures();
     void PlaceColumn();

@@ -58,23 +58,37 @@ QString Form5::DescribeBars() const
     const std::vector<Bar> &all = shown_.bars;
     if (all.empty()) return tr("Amplitude gegen Beobachtungswinkel: keine Balken");
     QString text = tr("Amplitude gegen Beobachtungswinkel: %1 Balken").arg(all.size());
+    const std::vector<std::size_t> bows = Bows(kInnerBowsTold);
+    const Bar &tallest = all[bows.front()];
+    text += tr("; höchster Balken bei %1° (Amplitude %2)")
+                .arg(HundredthsText(ScaleAngle(tallest.x, model.piValue)), Whole(tallest.amplitude));
+    QStringList inner;
+    for (std::size_t k = 1; k < bows.size(); ++k)
+        inner << tr("%1° (Amplitude %2)")
+                     .arg(HundredthsText(ScaleAngle(all[bows[k]].x, model.piValue)), Whole(all[bows[k]].amplitude));
+    if (!inner.isEmpty()) text += tr("; innere Bögen bei %1").arg(inner.join(QStringLiteral(", ")));
+    return text;
+}
+
+std::vector<std::size_t> Form5::Bows(int innerBows) const
+{
+    const std::vector<Bar> &all = shown_.bars;
+    if (all.empty()) return {};
     const std::size_t from = std::min(shown_.lastSweepFrom, all.size() - 1);
     const auto first = all.begin() + std::ptrdiff_t(from);
     const auto tallest =
         std::max_element(first, all.end(), [](const Bar &a, const Bar &b) { return a.amplitude < b.amplitude; });
-    text += tr("; höchster Balken bei %1° (Amplitude %2)")
-                .arg(HundredthsText(ScaleAngle(tallest->x, model.piValue)), Whole(tallest->amplitude));
-    QStringList bows;
-    for (auto i = tallest + 1; i + 1 < all.end() && bows.size() < kInnerBowsTold; ++i)
+    std::vector<std::size_t> bows{std::size_t(tallest - all.begin())};
+    for (auto i = tallest + 1; i + 1 < all.end() && int(bows.size()) <= innerBows; ++i)
         if (i->amplitude > (i - 1)->amplitude && i->amplitude >= (i + 1)->amplitude)
-            bows << tr("%1° (Amplitude %2)").arg(HundredthsText(ScaleAngle(i->x, model.piValue)), Whole(i->amplitude));
-    if (!bows.isEmpty()) text += tr("; innere Bögen bei %1").arg(bows.join(QStringLiteral(", ")));
-    return text;
+            bows.push_back(std::size_t(i - all.begin()));
+    return bows;
 }
 
 void Form5::DescribePictures()
 {
-    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation());
+    ShowValues();
+    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation() + DescribeValues());
 
     const PictureState &p = shown_;
     // The whole-drop runs draw their sum without reporting it.

@@ -72,9 +72,9 @@ WaveRunHooks Form5::RunHooks()
             .Wait = [](int ms) { return WaitEvents(ms); },
             .ShowDescartes = [this](WaveColour c, double degrees, double x) { ShowDescartes(c, degrees, x); },
             .BarDrawn =
-                [this](double x, double amplitude) {
+                [this](double x, double amplitude, double top) {
                     RememberBar(x, amplitude);
-                    shown_.bars.push_back({x, amplitude});
+                    shown_.bars.push_back({x, amplitude, top});
                 },
             .TheoryDrawn = [this](const AiryBow &bow, double peak) { RememberTheory(bow, peak); },
             .ChainSummed =
@@ -137,8 +137,10 @@ void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
     label->adjustSize();
     const ScaleMap m = Picture1->Map();
     constexpr double kFirstRowY = 1850;
+    label->setProperty("descartesLine", int(m.ToPixelX(x)));
     label->move(int(m.ToPixelX(x)) + 4, int(m.ToPixelY(kFirstRowY)) + row * label->height());
     label->show();
+    ShowValues(); // the values keep clear of the new label
 }
 
 } // namespace rb::tavrin

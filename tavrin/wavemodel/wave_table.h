@@ -37,9 +37,19 @@ struct WaveCurvePoint {
     QString scaledTo; // the phasor model whose bars it was scaled to; not a column
 };
 
+// A bar marked with its value on Bild III: its index among the bars and
+// what it is, as the "Markierung" column names it.
+struct WaveMark {
+    std::size_t bar;
+    QString name;
+};
+
 // The name of the phasor sum over the fan of rays.
 QString RayFanModelName();
 
-QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurvePoint> &theory = {});
+// With marks, the table has a "Markierung" column, empty but in the marked
+// bars' own rows, which follow the others again.
+QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurvePoint> &theory = {},
+                   const std::vector<WaveMark> &marks = {});
 
 } // namespace rb::tavrin

@@ -3,7 +3,8 @@
 
 // The wave window's wave-optics frame: the four polarisations of the whole
 // drop at 500 µm, each after a sweep, with the chain of the last position;
-// and the outer reflection at 1000 µm, swept and by hand on the dark side.
+// the outer reflection at 1000 µm, swept and by hand on the dark side; and
+// the values of the bows written on Bild III.
 #include "tests/gallery/gallery.h"
 #include "tavrin/navigation.h"
 #include "tavrin/wavemodel/form5.h"
@@ -47,6 +48,17 @@ void TavrinWaveOpticsScenes(const Shoot &shoot)
     form.Command2->click();
     form.Picture4_MouseDown(kLeftButton, 0, -13000, -12340); // 43.5°
     shoot(&form, QStringLiteral("tavrin-wave-outer-reflection"));
+
+    // "Werte": the fan of 321 rays in red with Airy's curve, the angles of
+    // the tallest bar and the first two inner bows written on Bild III.
+    form.Command1->click();
+    form.Check2->click();
+    form.Option3D8->click();
+    form.Option3D6->click();
+    form.Check1->click();
+    form.Check3->click();
+    form.Command2->click();
+    shoot(&form, QStringLiteral("tavrin-wave-values"));
     windows.Reset();
 }
 

@@ -152,3 +152,74 @@ TEST_F(WaveWindow, TableHoldsEachTheoryCurveOnceWithItsColourAndPolarisation)
     // One curve for the plain sweeps, one for the parallel component's.
     EXPECT_EQ(curves, 2 * 191);
 }
+
+// "Werte" is off at the start; on, after a sweep with Airy's curve and its
+// Descartes label, the tallest bar and the first two inner bows carry their
+// angles inside Bild III, clear of each other, the caption, the frame, the
+// Descartes label and its line and every bar, in falling order of angle
+// (the inner bows lie on the bright side, at smaller angles); they are in
+// the table and the description; "cls" and the box take them away again.
+TEST_F(WaveWindow, ValuesStandClearInBildIIIAndGoIntoTheTable)
+{
+    Form5 &f = Open();
+    const std::vector<QLabel *> values{f.Label17, f.Label18, f.Label19};
+    EXPECT_FALSE(f.Check3->isChecked());
+    f.Option3D5->click();
+    f.Check1->click();
+    f.Command2_Click();
+    for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
+    EXPECT_EQ(TableRows(f)[0].size(), 8);
+
+    f.Check3->click();
+    const std::size_t before = f.bars.size();
+    f.Command2_Click();
+    const ScaleMap m = f.Picture1->Map();
+    const QRect inside(0, 0, f.Picture1->width(), f.Picture2->y() - f.Picture1->y());
+    std::vector<double> angles;
+    for (const QLabel *l : values) {
+        ASSERT_TRUE(l->isVisible()) << l->text().toStdString();
+        const QRect r = l->geometry();
+        EXPECT_TRUE(inside.contains(r)) << l->text().toStdString();
+        for (const QWidget *other : {static_cast<const QWidget *>(f.Frame3D4), static_cast<const QWidget *>(f.Label9),
+                                     static_cast<const QWidget *>(f.Label13)})
+            EXPECT_FALSE(r.intersects(other->geometry())) << l->text().toStdString();
+        for (const QLabel *o : values)
+            if (o != l) {
+                EXPECT_FALSE(r.intersects(o->geometry())) << l->text().toStdString();
+            }
+        // Not on Descartes' line, and no red bar's pixel under the label.
+        EXPECT_FALSE(r.left() <= f.Label13->x() - 4 && f.Label13->x() - 4 <= r.right()) << l->text().toStdString();
+        const QRect device(DevicePixel(f.Picture1, m.ToUserX(r.left()), m.ToUserY(r.top())),
+                           DevicePixel(f.Picture1, m.ToUserX(r.right() + 1), m.ToUserY(r.bottom() + 1)));
+        EXPECT_EQ(CountPixels(f.Picture1, Is(qRgb(255, 0, 0)), device), 0) << l->text().toStdString();
+        bool ok = false;
+        angles.push_back(QLocale().toDouble(l->text().chopped(1), &ok));
+        EXPECT_TRUE(ok) << l->text().toStdString();
+        EXPECT_TRUE(f.Picture1->accessibleDescription().contains(l->text())) << l->text().toStdString();
+    }
+    EXPECT_GT(angles[0], angles[1]);
+    EXPECT_GT(angles[1], angles[2]);
+    // The tallest bar's label: the angle of the tallest of the latest sweep's
+    // bars in the table, written beside it.
+    const auto tallest = std::max_element(f.bars.begin() + std::ptrdiff_t(before), f.bars.end(),
+                                          [](const auto &a, const auto &b) { return a.amplitude < b.amplitude; });
+    EXPECT_NEAR(angles[0], tallest->angle, 0.005);
+    const double x = m.ToPixelX(tavrin::AngleScaleX(tallest->angle, f.model.piValue));
+    EXPECT_LE(std::abs(f.Label17->geometry().center().x() - x), f.Label17->width() * 1.5);
+
+    const std::vector<QStringList> rows = TableRows(f);
+    ASSERT_EQ(rows[0].size(), 9);
+    EXPECT_EQ(rows[0][8], QStringLiteral("Markierung"));
+    ASSERT_EQ(rows.back().size(), 9);
+    EXPECT_EQ(rows.back()[8], QStringLiteral("2. innerer Bogen"));
+    EXPECT_EQ(rows[rows.size() - 3][8], QStringLiteral("höchster Balken"));
+    EXPECT_NEAR(rows[rows.size() - 3][2].toDouble(), tallest->angle, 1e-4);
+
+    f.Command1_Click();
+    for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
+    f.Command2_Click();
+    EXPECT_TRUE(f.Label17->isVisible());
+    f.Check3->click();
+    for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
+    EXPECT_EQ(TableRows(f)[0].size(), 8);
+}

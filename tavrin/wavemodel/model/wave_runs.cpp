@@ -71,7 +71,7 @@ void WaveRuns::DrawBar(double amplitude)
     const double x = m_.obsCoord + m_.barOffset;
     s_.bars.SetDrawWidth(kBarWidth);
     s_.bars.Line(x, 0.0, x, kBarUnitsPerAmplitude * amplitude, m_.RayColor());
-    if (hooks_.BarDrawn) hooks_.BarDrawn(x, amplitude);
+    if (hooks_.BarDrawn) hooks_.BarDrawn(x, amplitude, kBarUnitsPerAmplitude * amplitude);
 }
 
 RunEnd WaveRuns::AutomaticSweep()
@@ -279,7 +279,7 @@ RunEnd WaveRuns::WholeDropSweep()
         // Normalised to Airy's main maximum, 1000 of Bild III's 2000.
         s_.bars.SetDrawWidth(kBarWidth);
         s_.bars.Line(m_.obsCoord, 0.0, m_.obsCoord, amplitude, m_.RayColor());
-        if (hooks_.BarDrawn) hooks_.BarDrawn(m_.obsCoord, amplitude);
+        if (hooks_.BarDrawn) hooks_.BarDrawn(m_.obsCoord, amplitude, amplitude);
         if (!Yield()) return RunEnd::ProgramEnding;
     }
     m_.stopRequest = false;

@@ -73,8 +73,9 @@ struct WaveRunHooks {
     // Writes Descartes' angle (degrees) of a colour beside its line at x in
     // Bild III.
     std::function<void(WaveColour, double, double)> ShowDescartes = {};
-    // A bar was drawn in Bild III at x (its obsCoord units) for this amplitude.
-    std::function<void(double x, double amplitude)> BarDrawn = {};
+    // A bar was drawn in Bild III at x (its obsCoord units) for this
+    // amplitude, up to the height `top` in Bild III's units.
+    std::function<void(double x, double amplitude, double top)> BarDrawn = {};
     // Airy's curve was drawn for this bow, its main maximum as high as a bar
     // of this amplitude.
     std::function<void(const AiryBow &, double peakAmplitude)> TheoryDrawn = {};
