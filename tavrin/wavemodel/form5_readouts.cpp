@@ -137,7 +137,6 @@ void Form5::ShowDescartes(WaveColour colour, double degrees, double x)
     label->adjustSize();
     const ScaleMap m = Picture1->Map();
     constexpr double kFirstRowY = 1850;
-    label->setProperty("descartesLine", int(m.ToPixelX(x)));
     label->move(int(m.ToPixelX(x)) + 4, int(m.ToPixelY(kFirstRowY)) + row * label->height());
     label->show();
     ShowValues(); // the values keep clear of the new label

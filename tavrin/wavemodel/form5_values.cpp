@@ -5,9 +5,10 @@
 // and the first two inner bows beside it carry their angle as the scale
 // reads it. Each label stands just above the bars under it, so it hides no
 // bar's top, and moves up or aside where the caption, the wave-optics
-// frame, a Descartes label or its line, or another value stands. Off at
-// the start; the labels follow every sweep's end, the box and "cls", and
-// are in the table and the description for screen readers.
+// frame, a Descartes label, a theory curve or Descartes' line, or another
+// value stands. Off at the start; the labels follow every sweep's end, the
+// box and "cls", and are in the table and the description for screen
+// readers.
 #include "tavrin/wavemodel/form5.h"
 
 #include "common/widgets/controls.h"
@@ -18,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
@@ -36,6 +38,24 @@ constexpr int kGap = 2;
 constexpr int kLifts = 6;
 
 QString AngleText(double degrees) { return HundredthsText(degrees) + QStringLiteral("°"); }
+
+// Whether a line other than a bar runs through the area (in logical pixels)
+// of Bild III's image: a theory curve or Descartes' line. The bars are of
+// the three pure colours of the light; the background is white.
+bool HasLines(const QImage &image, const QRect &area)
+{
+    const double ratio = image.devicePixelRatio();
+    const QRect device = QRect(QPoint(int(std::floor(area.left() * ratio)), int(std::floor(area.top() * ratio))),
+                               QPoint(int(std::ceil((area.right() + 1) * ratio)) - 1,
+                                      int(std::ceil((area.bottom() + 1) * ratio)) - 1))
+                             .intersected(image.rect());
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x) {
+            const QRgb p = image.pixel(x, y) & 0xffffff;
+            if (p != 0xffffff && p != 0xff0000 && p != 0x00ff00 && p != 0x0000ff) return true;
+        }
+    return false;
+}
 } // namespace
 
 QCheckBox *Form5::MakeValuesBox()
@@ -86,12 +106,9 @@ void Form5::ShowValues()
         top = std::min(top, int(std::floor(m.ToPixelY(b.top))));
     }
     std::vector<QRect> taken{Label9->geometry(), Frame3D4->geometry()};
-    // Each Descartes label and its line, which runs down to the foot.
     for (const QLabel *l : DescartesLabels())
-        if (l->isVisible()) {
-            taken.push_back(l->geometry());
-            taken.emplace_back(l->property("descartesLine").toInt(), 0, 1, height);
-        }
+        if (l->isVisible()) taken.push_back(l->geometry());
+    const QImage &image = Picture1->Image();
 
     const std::vector<std::size_t> bows = Bows(kInnerBowsShown);
     for (std::size_t k = 0; k < bows.size(); ++k) {
@@ -113,7 +130,8 @@ void Form5::ShowValues()
                 const QRect r(left, bottom - kGap - h * (lift + 1), w, h);
                 if (r.top() < 0) break;
                 const QRect around = r.adjusted(-kGap, -kGap, kGap, kGap);
-                if (std::any_of(taken.begin(), taken.end(), [&](const QRect &t) { return t.intersects(around); }))
+                if (std::any_of(taken.begin(), taken.end(), [&](const QRect &t) { return t.intersects(around); }) ||
+                    HasLines(image, around))
                     continue;
                 label->move(r.topLeft());
                 label->show();
