@@ -18,6 +18,7 @@ void PrismaScenes(const Shoot &shoot);
 void TavrinStartScenes(const Shoot &shoot);
 void TavrinRayScenes(const Shoot &shoot);
 void TavrinWaveScenes(const Shoot &shoot);
+void TavrinSunlightScenes(const Shoot &shoot);
 
 // Lets queued paints and pending updates run, so the shot shows them.
 void Settle();
