@@ -105,8 +105,13 @@ SunForm::SunForm()
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &SunForm::BarMoved);
     connect(Text1, &QLineEdit::editingFinished, this, &SunForm::TextTyped);
-    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{Option1, Option2, Check1, Option3, Option4, Option5})
-        connect(b, &QAbstractButton::toggled, this, [this](bool) { Recompute(); });
+    // An option that goes off is followed by the one that comes on: only
+    // that one computes.
+    for (QRadioButton *b : {Option1, Option2, Option3, Option4, Option5})
+        connect(b, &QAbstractButton::toggled, this, [this](bool on) {
+            if (on) Recompute();
+        });
+    connect(Check1, &QAbstractButton::toggled, this, [this](bool) { Recompute(); });
     connect(Picture1, &Picture::Paint, this, &SunForm::DrawSky);
     connect(Picture2, &Picture::Paint, this, &SunForm::DrawSpectrum);
     new WindowSaver(this, QStringLiteral("sonnenlicht"), [this] { return Csv(); });
