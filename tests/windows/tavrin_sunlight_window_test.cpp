@@ -4,6 +4,7 @@
 // The rainbow in sunlight as a user meets it: opened from the wave model,
 // laid out on the screen with nothing cut or covered, answering while it
 // computes, and shown again as it was left.
+#include "common/export/window_export.h"
 #include "tavrin/navigation.h"
 #include "tavrin/sunlight/sun_form.h"
 #include "tavrin/wavemodel/form5.h"
@@ -74,7 +75,11 @@ TEST_F(SunlightWindow, OpensAtItsDefaultsAndFitsTheScreen)
     EXPECT_TRUE(ClippedTexts(form).isEmpty()) << ClippedTexts(form).join(u'|').toStdString();
     EXPECT_TRUE(OverlappingControls(form).isEmpty()) << OverlappingControls(form).join(u'|').toStdString();
     EXPECT_FALSE(form->Picture1->accessibleDescription().isEmpty());
-    EXPECT_TRUE(form->Csv().startsWith("Winkel (°),Tropfendurchmesser (µm),X,Y,Z,R (sRGB),G (sRGB),B (sRGB),Leuchtdichte\n"));
+    const QByteArray csv = form->Csv();
+    EXPECT_TRUE(csv.startsWith("Winkel (°),Tropfendurchmesser (µm),X,Y,Z,R (sRGB),G (sRGB),B (sRGB),Leuchtdichte\n"));
+    EXPECT_EQ(csv.count('\n'), static_cast<qsizetype>(form->Shown()->angleDeg.size()) + 1); // a row per angle
+    // The sky in the SVG: its arcs, not an empty box.
+    EXPECT_GT(WindowSvg(form).count("class=\"arc\""), 100);
 }
 
 TEST_F(SunlightWindow, AnswersWhileItComputesAndComesBackAsLeft)
