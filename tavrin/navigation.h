@@ -12,6 +12,7 @@ namespace rb::tavrin {
 class Form3;
 class form2;
 class Form5;
+class SunForm;
 
 class Navigation {
 public:
@@ -21,11 +22,13 @@ public:
     Form3 &StartForm();
     form2 &RayForm();
     Form5 &WaveForm();
+    SunForm &SunlightForm();
 
     // The window if it was ever loaded, else null.
     Form3 *LoadedStartForm() const { return start_.get(); }
     form2 *LoadedRayForm() const { return ray_.get(); }
     Form5 *LoadedWaveForm() const { return wave_.get(); }
+    SunForm *LoadedSunlightForm() const { return sun_.get(); }
 
     // Destroys every window; the program calls it once its event loop has
     // returned, tests between cases.
@@ -38,6 +41,7 @@ private:
     std::unique_ptr<Form3> start_;
     std::unique_ptr<form2> ray_;
     std::unique_ptr<Form5> wave_;
+    std::unique_ptr<SunForm> sun_;
 };
 
 } // namespace rb::tavrin

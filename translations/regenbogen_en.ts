@@ -768,6 +768,117 @@ Do you want to replace it?</translation>
         <source>Polarisation</source>
         <translation>Polarisation</translation>
     </message>
+    <message>
+        <source>Sonnenlicht …</source>
+        <translation>Sunlight …</translation>
+    </message>
+</context>
+<context>
+    <name>rb::tavrin::SunForm</name>
+    <message>
+        <source>Regenbogen im Sonnenlicht</source>
+        <translation>The rainbow in sunlight</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser in µm</source>
+        <translation>Drop diameter in µm</translation>
+    </message>
+    <message>
+        <source>Theorie</source>
+        <translation>Theory</translation>
+    </message>
+    <message>
+        <source>Mie (exakt)</source>
+        <translation>Mie (exact)</translation>
+    </message>
+    <message>
+        <source>Airy</source>
+        <translation>Airy</translation>
+    </message>
+    <message>
+        <source>Sonnenscheibe 0,53°</source>
+        <translation>Sun&apos;s disc 0.53°</translation>
+    </message>
+    <message>
+        <source>Polarisationsfilter</source>
+        <translation>Polarising filter</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>s (senkrecht)</source>
+        <translation>s (perpendicular)</translation>
+    </message>
+    <message>
+        <source>p (parallel)</source>
+        <translation>p (parallel)</translation>
+    </message>
+    <message>
+        <source>Feste Belichtung: das Licht der Tropfen je Querschnittsfläche, für jede Größe gleich belichtet, über einem gleichmäßig grauen Himmel.</source>
+        <translation>Fixed exposure: the drops&apos; light per unit of cross-section, exposed alike for every size, over a uniformly grey sky.</translation>
+    </message>
+    <message>
+        <source>Der Himmel gegenüber der Sonne</source>
+        <translation>The sky opposite the sun</translation>
+    </message>
+    <message>
+        <source>Das Spektrum dahinter: Intensität gegen den Winkel zum Gegenpunkt der Sonne</source>
+        <translation>The spectrum behind it: intensity against the angle from the antisolar point</translation>
+    </message>
+    <message>
+        <source>Farbige Linien: 405, 455, 505, 555, 605 und 655 nm; schwarz: Leuchtdichte</source>
+        <translation>Coloured lines: 405, 455, 505, 555, 605 and 655 nm; black: luminance</translation>
+    </message>
+    <message>
+        <source>Spektrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Rechnet</source>
+        <translation>Computing</translation>
+    </message>
+    <message>
+        <source>Rechnet …</source>
+        <translation>Computing …</translation>
+    </message>
+    <message>
+        <source>Summiert: %1 Wellenlängen, %2 Mie-Terme, je Wellenlänge bis %3 Winkel</source>
+        <translation>Summed: %1 wavelengths, %2 Mie terms, up to %3 angles per wavelength</translation>
+    </message>
+    <message>
+        <source>Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)</source>
+        <translation>Summed: %1 wavelengths, two Airy bows each (primary and secondary)</translation>
+    </message>
+    <message>
+        <source>Hauptbogen am hellsten bei %1°, von außen nach innen %2; Nebenbogen am hellsten bei %3°, von außen nach innen %4; dazwischen Alexanders dunkles Band, innerhalb des Hauptbogens heller Himmel. Tropfendurchmesser %5 µm.</source>
+        <translation>Primary bow brightest at %1°, from outside in %2; secondary bow brightest at %3°, from outside in %4; between them Alexander&apos;s dark band, inside the primary a bright sky. Drop diameter %5 µm.</translation>
+    </message>
+    <message>
+        <source>rot bis violett</source>
+        <translation>red to violet</translation>
+    </message>
+    <message>
+        <source>violett bis rot</source>
+        <translation>violet to red</translation>
+    </message>
+    <message>
+        <source>Intensität gegen den Winkel von 35° bis 57° für sechs Wellenlängen und die Leuchtdichte; %1</source>
+        <translation>Intensity against the angle from 35° to 57° for six wavelengths and the luminance; %1</translation>
+    </message>
+    <message>
+        <source>Winkel (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser (µm)</source>
+        <translation>Drop diameter (µm)</translation>
+    </message>
+    <message>
+        <source>Leuchtdichte</source>
+        <translation>Luminance</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>

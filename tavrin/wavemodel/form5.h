@@ -82,6 +82,7 @@ public:
     QPushButton *Command1; // "cls"
     QPushButton *Command3; // "Menu"
     QPushButton *Command2; // "Bogensystem"
+    QPushButton *Command4; // "Sonnenlicht …"
     QGroupBox *Frame3D1;   // colour
     QRadioButton *Option3D1, *Option3D2, *Option3D3;
     QGroupBox *Frame3D2;   // figures on / off
@@ -117,6 +118,8 @@ public:
 signals:
     // "Menu": the user asked for the start window.
     void StartRequested();
+    // "Sonnenlicht …": the user asked for the rainbow in sunlight.
+    void SunlightRequested();
 
 protected:
     void LayOut() override;

@@ -13,7 +13,8 @@
 #   common/export               widgets, canvas
 #   common/app                  export, widgets, canvas
 #   <window>                    its model, common, optics (tavrin/start,
-#                               tavrin/raymodel, tavrin/wavemodel, prisma, streu)
+#                               tavrin/raymodel, tavrin/wavemodel, tavrin/sunlight,
+#                               prisma, streu)
 #   program                     tavrin's navigation and the three mains:
 #                               the program's windows and everything below
 #   tests, bench                anything
@@ -21,7 +22,7 @@ set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root" || exit 2
 
-windows="tavrin/start tavrin/raymodel tavrin/wavemodel prisma streu"
+windows="tavrin/start tavrin/raymodel tavrin/wavemodel tavrin/sunlight prisma streu"
 
 # The layer of a file: a word, and for a window or model the window's folder.
 layer_of() {

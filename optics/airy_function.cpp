@@ -1,8 +1,8 @@
-#include "tavrin/wavemodel/model/airy.h"
+#include "optics/airy_function.h"
 
 #include <cmath>
 
-namespace rb::tavrin {
+namespace rb::optics {
 
 namespace {
 
@@ -85,4 +85,4 @@ double AiryAi(double x)
     return x > 0 ? DecayingSide(x) : OscillatingSide(-x);
 }
 
-} // namespace rb::tavrin
+} // namespace rb::optics
