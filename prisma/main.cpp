@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // prisma: the deviation of a ray by a prism against its angle of incidence;
 // the lowest point of the curve is the minimum deviation.
 #include "common/app/command_line.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // streu: the direction of the light a drop sends out, against the impact
 // parameter, for 1 to 15 reflections inside the drop.
 #include "common/app/command_line.h"

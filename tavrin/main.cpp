@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // tavrin: two models of the rainbow, the ray model and the wave model, opened
 // from a start window.
 #include "common/app/command_line.h"

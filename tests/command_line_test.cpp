@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The programs' start-up as a shell sees it: answers and status codes without
 // any display, and the private runtime folder.
 #include "common/app/app.h"

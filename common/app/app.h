@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A program's start: whether a display is there, the process environment,
 // and the application's defaults once it exists.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The command line of the three programs. Everything here runs before the
 // application object exists, so that `--help`, `--version` and a wrong option
 // are answered without a display.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The language of the interface. The programs speak German; a user whose
 // locale is English gets English texts, and the command line can choose
 // either. Numbers follow the locale whatever the language.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave-model window for screen readers and the keyboard: names for the
 // controls that have no caption of their own, the four pictures told in
 // words, with the numbers they show, after every run, and Bild II's keys.
