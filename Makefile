@@ -23,7 +23,7 @@ PREFIX     ?= /usr/local
 DESTDIR    ?=
 SCREENS    := $(CURDIR)/tests/screens
 PROGRAMS   := tavrin prisma streu
-VERSION     = $(shell sed -n '1s/^regenbogen (\([^)]*\)).*/\1/p' debian/changelog)
+VERSION     = $(shell dpkg-parsechangelog -S Version)
 
 .PHONY: all deps test-deps build programs run test gallery translations bench soak asan install package clean
 
