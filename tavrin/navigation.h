@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The three windows of tavrin and the ways between them. Each window is
 // created and loaded the first time it is needed and then only shown and
 // hidden, so it keeps its state and options for as long as the program runs.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window of the wave model: a column of buttons, options and the drop
 // diameter on the left, and four pictures to the right of it:
 //   Bild I   (Picture3) the chain of phasors of the fan, origin in the centre,

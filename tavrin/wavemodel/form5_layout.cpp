@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave model's window laid out on its screen: its share of the screen,
 // the left column, the pictures' scales and the labels on them.
 #include "tavrin/wavemodel/form5.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # Keeps the plan of the house: reads every #include of the program code, the
 # tests and the benchmarks and fails, naming file and line, where an include
 # is not written from the repository root, where a file reaches into a layer

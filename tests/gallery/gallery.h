@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The gallery: every window in its characteristic states, written as PNGs so
 // a person can look at them. Each program adds its scenes here.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Writes a PNG of every window in its characteristic states into the folder
 // given as the first argument. The screen size and pixel ratio come from the
 // offscreen platform's configuration (see the Makefile's gallery target).
