@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Airy's function Ai(x), the amplitude profile of the rainbow in Airy's wave
 // theory: near Descartes' angle the emerging wavefront is a cubic, and the
 // light it sends in a direction θ is proportional to Ai(−z), with z growing

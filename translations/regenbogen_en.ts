@@ -423,7 +423,6 @@ Do you want to replace it?</translation>
         <source>Umkehrpunkt %1° bei b = %2</source>
         <translation>Turning point %1° at b = %2</translation>
     </message>
-    <message>
     <message numerus="yes">
         <source>Richtung des gestreuten Lichts gegen Stoßparameter für k = %n Reflexionen</source>
         <translation>
@@ -900,7 +899,6 @@ Do you want to replace it?</translation>
         <source>Leuchtdichte</source>
         <translation>Luminance</translation>
     </message>
-    <message>
     <message numerus="yes">
         <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
         <translation>
@@ -1124,7 +1122,6 @@ Do you want to replace it?</translation>
         <source>Markierung</source>
         <translation>Mark</translation>
     </message>
-    <message>
     <message numerus="yes">
         <source>%n Strahlen, zuletzt bei Stoßparameter %1 mit Streuwinkel %2°</source>
         <translation>
