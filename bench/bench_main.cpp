@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Benchmarks of the drawing layer and the plots, on the offscreen screen the
 // Makefile configures (1920x1080).
 #include "common/app/app.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The drawing layer: cost of one operation, and of yielding after every ray.
 #include "common/widgets/event_loop.h"
 #include "common/widgets/picture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A full redraw (clear, grid, curve) of each plot in its window at 1920x1080.
 #include "prisma/form1.h"
 #include "streu/form1.h"

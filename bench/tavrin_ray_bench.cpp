@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray model: one ray through the drop with five internal reflections and
 // every partial ray, and the fast sweep for each number of reflections in
 // the ray-model window, on the offscreen screen the Makefile configures

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave-model window's sweep against the bare maths of its 61 311
 // phasors, on the offscreen screen the Makefile configures (1920x1080).
 #include "tavrin/wavemodel/form5.h"

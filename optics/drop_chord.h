@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The chord of a drop: from a point on a circle about the origin, in a given
 // direction, to where the line meets the circle again.
 //

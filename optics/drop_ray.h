@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A ray through a spherical drop in the plane of its centre, as every model
 // of the drop follows it: light comes in from the left (−x) parallel to the
 // axis at height b, is refracted where it meets the circle, runs along

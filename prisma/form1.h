@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window of prisma: the deviation plot of a prism, with scroll bars for
 // its apex angle and its refractive index.
 #pragma once

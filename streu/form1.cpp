@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "streu/form1.h"
 
 #include "common/export/window_saver.h"
@@ -121,7 +123,7 @@ void Form1::LayOut()
 
 void Form1::DescribePlot()
 {
-    QString text = tr("Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen").arg(reflCount);
+    QString text = tr("Richtung des gestreuten Lichts gegen Stoßparameter für k = %n Reflexionen", nullptr, reflCount);
     if (const auto b = RainbowImpact(reflCount, refrIndex)) {
         const double direction = ScatterDirection(*b, reflCount, refrIndex, piValue);
         text += tr("; Umkehrpunkt bei %1° für Stoßparameter %2")

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window of streu: the full-screen plot of the direction of the light
 // leaving a drop, and the scroll bar for the number of reflections.
 #pragma once

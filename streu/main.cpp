@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // streu: the direction of the light a drop sends out, against the impact
 // parameter, for 1 to 15 reflections inside the drop.
 #include "common/app/command_line.h"
@@ -13,11 +15,11 @@ int main(int argc, char **argv)
 {
     rb::CommandLine commandLine(
         QStringLiteral("streu"),
-        QCoreApplication::translate("streu", "Zeigt die Richtung des vom Tropfen gestreuten Lichts als Funktion des "
-                                             "Stoßparameters, für 1 bis 15 Reflexionen im Tropfen."));
+        {"streu", QT_TRANSLATE_NOOP("streu", "Zeigt die Richtung des vom Tropfen gestreuten Lichts als Funktion des "
+                                             "Stoßparameters, für 1 bis 15 Reflexionen im Tropfen.")});
     std::optional<int> reflections;
     commandLine.AddOption(QStringLiteral("reflections"), QStringLiteral("N"),
-                          QCoreApplication::translate("streu", "Zahl der Reflexionen im Tropfen, 1 bis 15"),
+                          {"streu", QT_TRANSLATE_NOOP("streu", "Zahl der Reflexionen im Tropfen, 1 bis 15")},
                           [&](const QString &v) {
                               reflections = rb::ScrollBarValue(v, 1, 15);
                               return reflections ? QString()

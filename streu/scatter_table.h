@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The numbers behind the scatter plot as a CSV table: impact parameter and
 // direction for the number of reflections shown.
 #pragma once

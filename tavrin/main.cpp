@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // tavrin: two models of the rainbow, the ray model and the wave model, opened
 // from a start window.
 #include "common/app/command_line.h"
@@ -10,9 +12,8 @@
 int main(int argc, char **argv)
 {
     rb::CommandLine commandLine(QStringLiteral("tavrin"),
-                                QCoreApplication::translate("tavrin",
-                                                            "Modelle zur Regenbogendeutung: das Strahlenmodell und das "
-                                                            "Wellenmodell, geöffnet aus einem Startfenster."));
+                                {"tavrin", QT_TRANSLATE_NOOP("tavrin", "Modelle zur Regenbogendeutung: das Strahlenmodell und das "
+                                                            "Wellenmodell, geöffnet aus einem Startfenster.")});
     // The navigation owns the windows; it lets go of all of them once the
     // event loop has returned, while the application still exists.
     const auto openWindow = [] {

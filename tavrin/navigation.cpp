@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/navigation.h"
 
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
+#include "tavrin/sunlight/sun_form.h"
 #include "tavrin/wavemodel/form5.h"
 
 namespace rb::tavrin {
@@ -50,13 +53,26 @@ Form5 &Navigation::WaveForm()
         // The wave model covers most of the screen: the start window comes
         // in front of it.
         QObject::connect(wave_.get(), &Form5::StartRequested, [this] { StartForm().BringToUser(); });
+        QObject::connect(wave_.get(), &Form5::SunlightRequested, [this] { SunlightForm().BringToUser(); });
         wave_->Form_Load();
     }
     return *wave_;
 }
 
+// The sunlight window opens from the wave model's; closing it closes only
+// it, and it comes back as it was left.
+SunForm &Navigation::SunlightForm()
+{
+    if (!sun_) {
+        sun_ = std::make_unique<SunForm>();
+        sun_->Form_Load();
+    }
+    return *sun_;
+}
+
 void Navigation::Reset()
 {
+    sun_.reset();
     wave_.reset();
     ray_.reset();
     start_.reset();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The canvas state every surface shares: scales, current point, colours,
 // and the guard against non-finite coordinates.
 #include "common/canvas/clip.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The programs' start-up as a shell sees it: answers and status codes without
 // any display, and the private runtime folder.
 #include "common/app/app.h"
@@ -60,6 +62,7 @@ TEST(StartUp, AnswersWithoutDisplay)
         {{QStringLiteral("--help"), QStringLiteral("--bogus")}, {}, 2, Err, QStringLiteral("--bogus")},
         {{QStringLiteral("stray")}, {}, 2, Err, QStringLiteral("stray")},
         {{QStringLiteral("--version=2")}, {}, 2, Err, QStringLiteral("--version")},
+        {{QStringLiteral("-platform")}, {}, 2, Err, QStringLiteral("-platform")},
         // No display at all, and one named that is not there: the toolkit
         // would abort; the program says how to run it instead.
         {{}, {}, 1, Err, QStringLiteral("xvfb-run")},
@@ -81,10 +84,70 @@ TEST(StartUp, AnswersWithoutDisplay)
                 EXPECT_TRUE(text.startsWith(name) || text.contains(QStringLiteral("/") + name + QLatin1Char(':')));
             }
             if (c.arguments == QStringList{QStringLiteral("--version")}) {
-                EXPECT_EQ(text, name + QStringLiteral(" " REGENBOGEN_VERSION "\n"));
+                EXPECT_TRUE(text.startsWith(name + QStringLiteral(" " REGENBOGEN_VERSION "\n"
+                                                                  "Copyright (C) 2026 The Regenbogen authors\n")));
+                EXPECT_TRUE(text.contains(QStringLiteral("GPL-3.0-or-later")));
             }
         }
     }
+}
+
+// The answers come in the interface language, chosen from --lang, the
+// LANGUAGE list and the locale before anything is printed.
+TEST(StartUp, AnswersInTheInterfaceLanguage)
+{
+    struct Case {
+        QStringList environment;
+        QStringList arguments;
+        int status;
+        QString mustContain;
+    };
+    const QString en = QStringLiteral("LANG=en_US.UTF-8");
+    const Case cases[] = {
+        {{QStringLiteral("LANG=de_DE.UTF-8")}, {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")},
+         0, QStringLiteral("Usage: prisma")},
+        {{en}, {QStringLiteral("--bogus")}, 2, QStringLiteral("unknown option")},
+        {{en}, {QStringLiteral("--apex"), QStringLiteral("300")}, 2, QStringLiteral("a whole number from 1 to 180")},
+        {{en}, {QStringLiteral("--apex")}, 2, QStringLiteral("--apex needs a value")},
+        {{en}, {}, 1, QStringLiteral("no display found")},
+        {{en}, {QStringLiteral("--version")}, 0, QStringLiteral("License GPL-3.0-or-later")},
+        {{en}, {QStringLiteral("--lang=de"), QStringLiteral("--bogus")}, 2, QStringLiteral("unbekannte Option")},
+        {{QStringLiteral("LANG=fr_FR.UTF-8"), QStringLiteral("LANGUAGE=fr:en")}, {QStringLiteral("--help")}, 0,
+         QStringLiteral("Usage: prisma")},
+        {{QStringLiteral("LANG=fr_FR.UTF-8")}, {QStringLiteral("--help")}, 0, QStringLiteral("Aufruf: prisma")},
+    };
+    for (const Case &c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(QString::fromLatin1(name));
+        for (const QString &v : c.environment) env.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(REGENBOGEN_BIN_DIR "/prisma"), c.arguments);
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        SCOPED_TRACE(c.environment.join(QLatin1Char(' ')).toStdString() + " prisma " +
+                     c.arguments.join(QLatin1Char(' ')).toStdString() + " -> " + out.toStdString());
+        EXPECT_EQ(p.exitCode(), c.status);
+        EXPECT_TRUE(out.contains(c.mustContain));
+    }
+}
+
+// The toolkit's own options are taken and handed on, the program's read as
+// before.
+TEST(StartUp, TakesTheToolkitsOptions)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString csv = dir.filePath(QStringLiteral("p.csv"));
+    const Outcome o = RunWithoutDisplay(QStringLiteral("prisma"),
+                                        {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--apex"),
+                                         QStringLiteral("60"), QStringLiteral("--save"), csv});
+    EXPECT_EQ(o.status, 0) << o.err.toStdString();
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    file.readLine();
+    EXPECT_TRUE(file.readLine().startsWith("60,"));
 }
 
 // A mistyped argument is echoed, but a terminal must not act on what it

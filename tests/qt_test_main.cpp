@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Test main for window tests: GoogleTest reads its flags first (test
 // discovery lists the tests without a display), then the application starts.
 #include "common/app/app.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Pixel checks of the line rasteriser and the picture on tiny images.
 #include "common/widgets/raster.h"
 

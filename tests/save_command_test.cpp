@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // streu and prisma saving their picture or table from the command line,
 // with no display: the numbers in the files, the answers to values the
 // scroll bars cannot take, and saves the file system refuses.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Writing a saved file: a full disk fails the save and keeps the earlier
 // file byte for byte, and only regular files are replaced, links written
 // through to the file they name.

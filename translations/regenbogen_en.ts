@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Garantie.</source>
+        <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</translation>
+    </message>
+    <message>
+        <source>Über %1</source>
+        <translation>About %1</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>keine Anzeige gefunden (DISPLAY ist nicht gesetzt)</source>
@@ -78,6 +89,24 @@
         <source>schreibt Bild (.png, .svg) oder Tabelle (.csv) in DATEI, ohne Fenster und ohne Bildschirm</source>
         <translation>writes the picture (.png, .svg) or the table (.csv) to FILE, without a window and without a screen</translation>
     </message>
+    <message>
+        <source>unerwartetes Argument; %1</source>
+        <translation>unexpected argument; %1</translation>
+    </message>
+    <message>
+        <source>Die Optionen des Qt-Toolkits (-platform, -display, -style …) gelten auch.</source>
+        <translation>The options of the Qt toolkit (-platform, -display, -style …) apply too.</translation>
+    </message>
+    <message>
+        <source>Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder später &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie verändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit das Gesetz es zulässt.
+</source>
+        <translation>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
 </context>
 <context>
     <name>prisma</name>
@@ -100,6 +129,10 @@
     <message>
         <source>eine Zahl von 0.5 bis 2 in Schritten von 0.01, mit Punkt</source>
         <translation>a number from 0.5 to 2 in steps of 0.01, with a point</translation>
+    </message>
+    <message>
+        <source>GRAD</source>
+        <translation>DEGREES</translation>
     </message>
 </context>
 <context>
@@ -371,10 +404,6 @@ Do you want to replace it?</translation>
         <translation>Plot</translation>
     </message>
     <message>
-        <source>Richtung des gestreuten Lichts gegen Stoßparameter für k = %1 Reflexionen</source>
-        <translation>Direction of the scattered light against impact parameter for k = %1 reflections</translation>
-    </message>
-    <message>
         <source>; Umkehrpunkt bei %1° für Stoßparameter %2</source>
         <translation>; turning point at %1° for impact parameter %2</translation>
     </message>
@@ -393,6 +422,13 @@ Do you want to replace it?</translation>
     <message>
         <source>Umkehrpunkt %1° bei b = %2</source>
         <translation>Turning point %1° at b = %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Richtung des gestreuten Lichts gegen Stoßparameter für k = %n Reflexionen</source>
+        <translation>
+            <numerusform>Direction of the scattered light against impact parameter for k = %n reflection</numerusform>
+            <numerusform>Direction of the scattered light against impact parameter for k = %n reflections</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,10 +601,6 @@ Do you want to replace it?</translation>
         <translation>Amplitude against observation angle: no bars</translation>
     </message>
     <message>
-        <source>Amplitude gegen Beobachtungswinkel: %1 Balken</source>
-        <translation>Amplitude against observation angle: %1 bars</translation>
-    </message>
-    <message>
         <source>; höchster Balken bei %1° (Amplitude %2)</source>
         <translation>; tallest bar at %1° (amplitude %2)</translation>
     </message>
@@ -589,20 +621,8 @@ Do you want to replace it?</translation>
         <translation>Drop and rays: empty</translation>
     </message>
     <message>
-        <source>Tropfen mit %1 Strahlen zum Beobachter unter %2°</source>
-        <translation>Drop with %1 rays to the observer at %2°</translation>
-    </message>
-    <message>
-        <source>Tropfen mit %1 Strahlen zum Punkt (%2; %3)</source>
-        <translation>Drop with %1 rays to the point (%2; %3)</translation>
-    </message>
-    <message>
         <source>Tropfen und Strahlen: unverändert</source>
         <translation>Drop and rays: unchanged</translation>
-    </message>
-    <message>
-        <source>; dazu %1 einzelne Strahlen</source>
-        <translation>; and %1 single rays</translation>
     </message>
     <message>
         <source>Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in kleinen Schritten; Eingabe rechnet für diesen Punkt.</source>
@@ -796,6 +816,145 @@ Do you want to replace it?</translation>
         <source>Markierung</source>
         <translation>Mark</translation>
     </message>
+    <message>
+        <source>Sonnenlicht …</source>
+        <translation>Sunlight …</translation>
+    </message>
+</context>
+<context>
+    <name>rb::tavrin::SunForm</name>
+    <message>
+        <source>Regenbogen im Sonnenlicht</source>
+        <translation>The rainbow in sunlight</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser in µm</source>
+        <translation>Drop diameter in µm</translation>
+    </message>
+    <message>
+        <source>Theorie</source>
+        <translation>Theory</translation>
+    </message>
+    <message>
+        <source>Mie (exakt)</source>
+        <translation>Mie (exact)</translation>
+    </message>
+    <message>
+        <source>Airy</source>
+        <translation>Airy</translation>
+    </message>
+    <message>
+        <source>Sonnenscheibe 0,53°</source>
+        <translation>Sun&apos;s disc 0.53°</translation>
+    </message>
+    <message>
+        <source>Polarisationsfilter</source>
+        <translation>Polarising filter</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>s (senkrecht)</source>
+        <translation>s (perpendicular)</translation>
+    </message>
+    <message>
+        <source>p (parallel)</source>
+        <translation>p (parallel)</translation>
+    </message>
+    <message>
+        <source>Feste Belichtung: das Licht der Tropfen je Querschnittsfläche, für jede Größe gleich belichtet, über einem gleichmäßig grauen Himmel.</source>
+        <translation>Fixed exposure: the drops&apos; light per unit of cross-section, exposed alike for every size, over a uniformly grey sky.</translation>
+    </message>
+    <message>
+        <source>Der Himmel gegenüber der Sonne</source>
+        <translation>The sky opposite the sun</translation>
+    </message>
+    <message>
+        <source>Das Spektrum dahinter: Intensität gegen den Winkel zum Gegenpunkt der Sonne</source>
+        <translation>The spectrum behind it: intensity against the angle from the antisolar point</translation>
+    </message>
+    <message>
+        <source>Farbige Linien: 405, 455, 505, 555, 605 und 655 nm; schwarz: Leuchtdichte</source>
+        <translation>Coloured lines: 405, 455, 505, 555, 605 and 655 nm; black: luminance</translation>
+    </message>
+    <message>
+        <source>Spektrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Rechnet</source>
+        <translation>Computing</translation>
+    </message>
+    <message>
+        <source>Rechnet …</source>
+        <translation>Computing …</translation>
+    </message>
+    <message>
+        <source>Summiert: %1 Wellenlängen, %2 Mie-Terme, je Wellenlänge bis %3 Winkel</source>
+        <translation>Summed: %1 wavelengths, %2 Mie terms, up to %3 angles per wavelength</translation>
+    </message>
+    <message>
+        <source>Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)</source>
+        <translation>Summed: %1 wavelengths, two Airy bows each (primary and secondary)</translation>
+    </message>
+    <message>
+        <source>Hauptbogen am hellsten bei %1°, von außen nach innen %2; Nebenbogen am hellsten bei %3°, von außen nach innen %4; dazwischen Alexanders dunkles Band, innerhalb des Hauptbogens heller Himmel. Tropfendurchmesser %5 µm.</source>
+        <translation>Primary bow brightest at %1°, from outside in %2; secondary bow brightest at %3°, from outside in %4; between them Alexander&apos;s dark band, inside the primary a bright sky. Drop diameter %5 µm.</translation>
+    </message>
+    <message>
+        <source>rot bis violett</source>
+        <translation>red to violet</translation>
+    </message>
+    <message>
+        <source>violett bis rot</source>
+        <translation>violet to red</translation>
+    </message>
+    <message>
+        <source>Intensität gegen den Winkel von 35° bis 57° für sechs Wellenlängen und die Leuchtdichte; %1</source>
+        <translation>Intensity against the angle from 35° to 57° for six wavelengths and the luminance; %1</translation>
+    </message>
+    <message>
+        <source>Winkel (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser (µm)</source>
+        <translation>Drop diameter (µm)</translation>
+    </message>
+    <message>
+        <source>Leuchtdichte</source>
+        <translation>Luminance</translation>
+    </message>
+    <message numerus="yes">
+        <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
+        <translation>
+            <numerusform>Amplitude against observation angle: %n bar</numerusform>
+            <numerusform>Amplitude against observation angle: %n bars</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Beobachter unter %1°</source>
+        <translation>
+            <numerusform>Drop with %n ray to the observer at %1°</numerusform>
+            <numerusform>Drop with %n rays to the observer at %1°</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Punkt (%1; %2)</source>
+        <translation>
+            <numerusform>Drop with %n ray to the point (%1; %2)</numerusform>
+            <numerusform>Drop with %n rays to the point (%1; %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; dazu %n einzelne Strahlen</source>
+        <translation>
+            <numerusform>; and %n single ray</numerusform>
+            <numerusform>; and %n single rays</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::form2</name>
@@ -944,20 +1103,8 @@ Do you want to replace it?</translation>
         <translation>no rays</translation>
     </message>
     <message>
-        <source>%1 Strahlen, zuletzt bei Stoßparameter %2 mit Streuwinkel %3°</source>
-        <translation>%1 rays, the last at impact parameter %2 with scattering angle %3°</translation>
-    </message>
-    <message>
-        <source>%1 Strahlen, zuletzt mit Streuwinkel %2°</source>
-        <translation>%1 rays, the last with scattering angle %2°</translation>
-    </message>
-    <message>
         <source>Streuwinkel 30° bis 60°: keine Marken</source>
         <translation>Scattering angle 30° to 60°: no marks</translation>
-    </message>
-    <message>
-        <source>Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°</source>
-        <translation>Scattering angle 30° to 60°: %1 marks from %2° to %3°</translation>
     </message>
     <message>
         <source>Tastatur: Pfeil auf/ab verschiebt die markierte Höhe, Bild auf/ab in großen Schritten; Eingabe zeichnet dort einen Strahl; mit Umschalt zeichnet jeder Schritt einen Strahl.</source>
@@ -1002,6 +1149,27 @@ Do you want to replace it?</translation>
     <message>
         <source>Markierung</source>
         <translation>Mark</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Strahlen, zuletzt bei Stoßparameter %1 mit Streuwinkel %2°</source>
+        <translation>
+            <numerusform>%n ray, the last at impact parameter %1 with scattering angle %2°</numerusform>
+            <numerusform>%n rays, the last at impact parameter %1 with scattering angle %2°</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Strahlen, zuletzt mit Streuwinkel %1°</source>
+        <translation>
+            <numerusform>%n ray, the last with scattering angle %1°</numerusform>
+            <numerusform>%n rays, the last with scattering angle %1°</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streuwinkel 30° bis 60°: %n Marken von %1° bis %2°</source>
+        <translation>
+            <numerusform>Scattering angle 30° to 60°: %n mark from %1° to %2°</numerusform>
+            <numerusform>Scattering angle 30° to 60°: %n marks from %1° to %2°</numerusform>
+        </translation>
     </message>
 </context>
 <context>

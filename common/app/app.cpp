@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "common/app/app.h"
 
 #include "common/app/runtime_folder.h"
@@ -24,9 +26,9 @@ namespace {
 // Whether the toolkit will open its X11 platform. Only there do we know how
 // to ask for the display beforehand; every other platform (offscreen for
 // tests, Wayland) is left to the toolkit.
-bool UsesX11()
+bool UsesX11(const QString &given)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray platform = given.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : given.toLocal8Bit();
     if (!platform.isEmpty()) {
         // "name:arguments", or a list of such to try in turn.
         for (const QByteArray &entry : platform.split(';'))
@@ -43,9 +45,9 @@ bool UsesX11()
 // started just for this program (xvfb-run).
 xcb_connection_t *displayProbe = nullptr;
 
-bool X11DisplayReachable()
+bool X11DisplayReachable(const QByteArray &display)
 {
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    xcb_connection_t *connection = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
     if (xcb_connection_has_error(connection) != 0) {
         xcb_disconnect(connection);
         return false;
@@ -87,10 +89,10 @@ void RemoveRuntimeFolderOnSignals()
 }
 } // namespace
 
-std::optional<int> RequireDisplay(const char *program)
+std::optional<int> RequireDisplay(const char *program, const QString &platform, const QString &given)
 {
-    if (!UsesX11() || X11DisplayReachable()) return std::nullopt;
-    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray display = given.isEmpty() ? qgetenv("DISPLAY") : given.toLocal8Bit();
+    if (!UsesX11(platform) || X11DisplayReachable(display)) return std::nullopt;
     // The program's name and the display are echoed as typed, but a
     // terminal must not act on control characters in them.
     const QString name = Printable(QString::fromLocal8Bit(program));

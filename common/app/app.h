@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A program's start: whether a display is there, the process environment,
 // and the application's defaults once it exists.
 #pragma once
 
 #include "common/app/language.h"
 
+#include <QString>
 #include <optional>
 
 class QApplication;
@@ -13,8 +16,10 @@ namespace rb {
 // Whether the windows can be opened: without a display the toolkit would
 // abort. Returns nothing when they can; otherwise says so in one line on
 // stderr, with how to start the program on a virtual screen, and returns the
-// status to exit with. program is the command as the user typed it.
-std::optional<int> RequireDisplay(const char *program);
+// status to exit with. program is the command as the user typed it; platform
+// and display, those given on the command line (-platform, -display), which
+// go before the environment's.
+std::optional<int> RequireDisplay(const char *program, const QString &platform = {}, const QString &display = {});
 
 // Prepares the process before the QApplication exists: when no runtime
 // folder is set, or one the toolkit would refuse, a fresh private one

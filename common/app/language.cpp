@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "common/app/language.h"
 
 #include "common/app/command_line.h"
@@ -15,8 +17,10 @@ namespace {
 Language installed = Language::German;
 std::vector<std::unique_ptr<QTranslator>> translators;
 // The toolkit's catalogue for the interface language; none for English,
-// the language of its source texts.
-QTranslator *toolkitTexts = nullptr;
+// the language of its source texts. Ours, not the application's: the
+// command line is read under an application of its own, which goes before
+// the program's application comes.
+std::unique_ptr<QTranslator> toolkitTexts;
 
 // Loads one catalogue and hands it to the application; false if missing.
 bool Add(QCoreApplication &app, const QString &name, const QString &folder)
@@ -39,9 +43,9 @@ std::optional<Language> ParseLanguage(const QString &code)
 void AddLanguageOption(CommandLine &commandLine, std::optional<Language> &chosen)
 {
     commandLine.AddOption(QStringLiteral("lang"), QStringLiteral("de|en"),
-                          QCoreApplication::translate("CommandLine",
-                                                      "Sprache der Fenster: de (Deutsch) oder en (Englisch); "
-                                                      "ohne diese Option folgt sie dem Gebietsschema"),
+                          {"CommandLine", QT_TRANSLATE_NOOP("CommandLine",
+                                                            "Sprache der Fenster: de (Deutsch) oder en (Englisch); "
+                                                            "ohne diese Option folgt sie dem Gebietsschema")},
                           [&chosen](const QString &value) {
                               chosen = ParseLanguage(value);
                               return chosen ? QString()
@@ -55,9 +59,28 @@ Language LanguageOfLocale(const QLocale &locale)
     // The plain C locale has no language of its own: a LANGUAGE list in the
     // environment does not count then, as with every other program.
     if (locale.language() == QLocale::C) return Language::German;
-    const QStringList ui = locale.uiLanguages();
-    const QString first = ui.isEmpty() ? locale.name() : ui.first();
-    return first.startsWith(QLatin1String("en")) ? Language::English : Language::German;
+    QStringList ui = locale.uiLanguages();
+    ui << locale.name();
+    for (const QString &code : ui) {
+        if (code.startsWith(QLatin1String("en"))) return Language::English;
+        if (code.startsWith(QLatin1String("de"))) return Language::German;
+    }
+    return Language::German;
+}
+
+std::optional<Language> LanguageInArguments(const QStringList &arguments)
+{
+    std::optional<Language> found;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        std::optional<Language> here;
+        if ((a == QLatin1String("--lang") || a == QLatin1String("-lang")) && i + 1 < arguments.size())
+            here = ParseLanguage(arguments[++i]);
+        else if (a.startsWith(QLatin1String("--lang=")) || a.startsWith(QLatin1String("-lang=")))
+            here = ParseLanguage(a.mid(a.indexOf(QLatin1Char('=')) + 1));
+        if (here) found = here;
+    }
+    return found;
 }
 
 Language ChooseLanguage(std::optional<Language> override)
@@ -70,8 +93,10 @@ void InstallLanguage(QCoreApplication &app, Language language)
     for (auto &t : translators) app.removeTranslator(t.get());
     translators.clear();
     installed = language;
-    // The programs' texts are German at the source, the toolkit's English.
-    if (language == Language::English) Add(app, QStringLiteral("regenbogen_en"), QStringLiteral(":/i18n"));
+    // The programs' texts are German at the source, the toolkit's English;
+    // German needs a catalogue only for the plural forms ("1 Strahl").
+    Add(app, language == Language::English ? QStringLiteral("regenbogen_en") : QStringLiteral("regenbogen_de"),
+        QStringLiteral(":/i18n"));
     SetInterfaceLanguage(language == Language::English ? QLocale::English : QLocale::German);
 }
 
@@ -80,19 +105,16 @@ Language InstalledLanguage() { return installed; }
 bool SetInterfaceLanguage(QLocale::Language language)
 {
     if (toolkitTexts) {
-        QCoreApplication::removeTranslator(toolkitTexts);
-        delete toolkitTexts;
-        toolkitTexts = nullptr;
+        QCoreApplication::removeTranslator(toolkitTexts.get());
+        toolkitTexts.reset();
     }
     if (language == QLocale::English) return true;
-    auto *t = new QTranslator(QCoreApplication::instance());
+    auto t = std::make_unique<QTranslator>();
     if (!t->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete t;
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
-    }
-    QCoreApplication::installTranslator(t);
-    toolkitTexts = t;
+    QCoreApplication::installTranslator(t.get());
+    toolkitTexts = std::move(t);
     return true;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The start of a program with one first window, written once for all three:
 // the command line, the display (or none, when the window is saved from the
 // command line), the process environment, the application, then the window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Where the programs keep their private runtime folder when the session has
 // none they can use. The toolkit's own fallback is a folder named after the
 // user under the temporary folder; with TMPDIR naming a folder that does not

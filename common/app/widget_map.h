@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A map of the visible controls for tests that drive the real programs from
 // outside, through the X server: a synthetic click has to know where a
 // button is on the screen, and the toolkit's widgets are not X windows that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The drawing surface every model draws on. It knows nothing of the toolkit:
 // a window's picture implements it on screen, a RecordingCanvas in tests.
 //

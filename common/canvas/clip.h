@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Liang–Barsky clipping of a segment to an axis-parallel rectangle. Segments
 // that run far outside a surface (rays thousands of units long) are cut to
 // the part that can be seen before the rasteriser sees them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Colours are 24-bit values in the classic r + 256·g + 65536·b layout.
 #pragma once
 

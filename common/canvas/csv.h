@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Tables of numbers as CSV: a header line with the units in the column
 // names, ',' between fields and '.' as the decimal point whatever the
 // locale, so every spreadsheet and script reads them alike. UTF-8.

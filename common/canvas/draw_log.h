@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What a picture shows, kept as drawing operations since its last clear, so
 // the picture can be written out as a vector drawing.
 //

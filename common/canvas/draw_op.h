@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // One drawing operation as a surface receives it, resolved to its colour
 // and width: what a picture's log keeps for vector output and what a test's
 // recording canvas remembers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The map between a surface's user coordinates and its logical pixels.
 // A negative height makes y grow upwards; the flip lives here and nowhere else.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Writes a window, or a single picture, as an SVG drawing: every picture as
 // the vector operations of its log, captions and labels as text, the other
 // controls as plain outlines. Knows no toolkit, so a file can be written

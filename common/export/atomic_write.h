@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Saving a file so that it is either complete or as it was before.
 //
 // The bytes go to a fresh file beside the target, every write, the flush to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "common/export/headless_save.h"
 
 #include "common/export/window_saver.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Saving a window's picture or table from the command line, with no display:
 // the settings come as the numbers the window's scroll bars show, the file's
 // extension chooses the format, and the window is drawn off screen.

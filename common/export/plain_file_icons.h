@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // File icons for the save dialog that never look inside a file.
 //
 // The toolkit's own provider tells a file's type from its first bytes when

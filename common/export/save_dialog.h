@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The save dialog of the windows: the toolkit's own file dialog (it speaks
 // the toolkit's language on every desktop) that never stands in the way of
 // closing the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "common/export/window_export.h"
 
 #include "common/canvas/svg_writer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A window's content in the three forms it can be copied or saved in: its
 // client area as an image at device-pixel resolution, as an SVG drawing
 // (pictures as vectors, captions and labels as text) and, for windows with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Copy and save for a window: Ctrl+C puts the window's picture, as seen, on
 // the clipboard (a text box with selected text copies its text instead);
 // Ctrl+S opens the toolkit's save dialog offering PNG, SVG and, where the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Small helpers that make the classic controls out of the toolkit's widgets:
 // labels, buttons, option buttons, titled frames, text boxes, scroll bars.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A control's place in a window's design: where it stands and how large it
 // is, in 1/1440 inch from its parent's corner (or, on a picture, in the
 // picture's user units). The windows lay their controls out from tables of

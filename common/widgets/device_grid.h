@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Window geometry in logical pixels that survives the toolkit's trip to
 // device pixels and back.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The event loop inside long computations: a run yields to the window
 // events as it goes, and the program can be ended from anywhere, also while
 // a run is on the stack.

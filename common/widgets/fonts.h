@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The user-interface fonts. The windows were laid out for a narrow
 // sans-serif with Arial's metrics; we prefer one and fall back gracefully.
 #pragma once

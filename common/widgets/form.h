@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A top-level window. Its client area is a drawing surface of its own, so a
 // window can draw on its background, take presses outside its controls and
 // place its controls in its own user scale.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The title of a frame (a titled group box). A title too long for its frame
 // wraps onto further lines inside the frame instead of running out of it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Numbers as the text boxes show them: shortest form that reads back to the
 // same value, no trailing zeros, no group separators, and the decimal
 // separator of the user's locale.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The picture as a surface: its child controls, the retained image at the
 // screen's pixel ratio, and the pacing of screen updates.
 #include "common/widgets/picture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A picture area: a widget that keeps what is drawn on it in an image at the
 // screen's device-pixel resolution, with a user coordinate system.
 //

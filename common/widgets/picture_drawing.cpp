@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the picture draws: the canvas's primitives put into the retained
 // image, in device pixels, and kept in the drawing log for vector output.
 #include "common/widgets/picture.h"

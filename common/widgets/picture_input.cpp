@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the picture takes from the user: the keyboard focus with its frame
 // and marker, and mouse presses, moves and releases in user coordinates.
 #include "common/widgets/picture.h"

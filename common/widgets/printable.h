@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Text from the command line or the environment, made safe to show in a
 // message on a terminal.
 #pragma once

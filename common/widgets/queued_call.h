@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A call that many requests coalesce into one: the first request queues it on
 // the event loop, the ones that come before it runs find it queued. A surface
 // asks for a paint for every reason it has (shown, resized, a new pixel

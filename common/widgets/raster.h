@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A line rasteriser that writes straight into a 32-bit image.
 //
 // The toolkit's painter costs several microseconds per line on these

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The scroll bar of the windows: it takes the keyboard focus by a click or
 // by Tab, shows that it has it, and moves by keys and by the mouse wheel the
 // way every other program of the desktop does.

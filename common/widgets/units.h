@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Layout units: 1/1440 inch, mapped to logical pixels by the screen's
 // logical resolution, and the screen's size in those units.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Clears the upper halves of the AVX registers.
 //
 // The toolkit's AVX2 fill routines return with the upper vector state dirty.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window manager's frame around a top-level window: title bar and
 // borders, in logical pixels. A window sized from the screen has to leave
 // room for it, yet a frame exists only once a window is shown. So the frame

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The deviation of a ray by a prism against its angle of incidence.
 //
 // A ray meets the first face at incidence α, is refracted to β1 with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "prisma/model/minimum_deviation.h"
 
 #include "optics/arcsine.h"

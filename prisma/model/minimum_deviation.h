@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The lowest point of the deviation curve: the minimum deviation and the
 // angle of incidence where the prism reaches it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The turning point of the direction curve: the impact parameter whose
 // neighbours leave the drop together, and so the rainbow angle for k
 // reflections.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The direction of the light that leaves a drop after k internal
 // reflections, plotted against the impact parameter.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/raymodel/form2.h"
 
 #include "common/export/window_saver.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window of the ray model: on the left the options (colour, number of
 // internal reflections, reflected rays, picture scale, the sweep, material),
 // then the black angle strip with its degree labels, and the scene in which

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray-model window for screen readers and the keyboard: names for the
 // controls that have no caption of their own, the scene and the strip told
 // in words, with the numbers they show, after every ray and every sweep, and
@@ -54,17 +56,16 @@ void form2::DescribePictures()
     if (s.rays == 0)
         scene += tr("keine Strahlen");
     else if (s.lastByHand)
-        scene += tr("%1 Strahlen, zuletzt bei Stoßparameter %2 mit Streuwinkel %3°")
-                     .arg(s.rays)
+        scene += tr("%n Strahlen, zuletzt bei Stoßparameter %1 mit Streuwinkel %2°", nullptr, s.rays)
                      .arg(NumberText(std::round(s.lastImpact)), HundredthsText(s.lastAngle));
     else
-        scene += tr("%1 Strahlen, zuletzt mit Streuwinkel %2°").arg(s.rays).arg(HundredthsText(s.lastAngle));
+        scene += tr("%n Strahlen, zuletzt mit Streuwinkel %1°", nullptr, s.rays).arg(HundredthsText(s.lastAngle));
     Picture3->setAccessibleDescription(scene);
 
     const StripTally &t = stripTally_;
     Picture1->setAccessibleDescription((t.marks == 0 ? tr("Streuwinkel 30° bis 60°: keine Marken")
-                                                     : tr("Streuwinkel 30° bis 60°: %1 Marken von %2° bis %3°")
-                                                           .arg(t.marks)
+                                                     : tr("Streuwinkel 30° bis 60°: %n Marken von %1° bis %2°", nullptr,
+                                                          t.marks)
                                                            .arg(HundredthsText(t.low), HundredthsText(t.high))) +
                                        DescartesDescription());
 }

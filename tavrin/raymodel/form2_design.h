@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray model's window as it was designed: every control's box in window
 // units or in 1/1440 inch from its frame's corner, the fonts and colours,
 // the scene's scale and the sweep's pace. The construction, the layout and

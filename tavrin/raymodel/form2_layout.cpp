@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray model's window laid out on its screen: its share of the screen,
 // the frames and their contents, the three pictures and their scales.
 #include "tavrin/raymodel/form2.h"

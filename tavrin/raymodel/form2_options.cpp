@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the ray model's buttons and options do.
 #include "tavrin/raymodel/form2.h"
 

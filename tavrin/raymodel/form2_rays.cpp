@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Rays in the ray model's scene: by mouse and by keys, one at a time, or a
 // sweep of the impact parameter across the drop.
 #include "tavrin/raymodel/form2.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/raymodel/input_hold.h"
 
 #include "common/widgets/form.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Holds back the user's input while a handler runs a long computation that
 // must not be disturbed, and hands it over in order once it has ended.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The start window of tavrin: the ray model on the left, the wave model on
 // the right, each with its illustration, a description and a "Start"
 // button, and "End" between them. It is the hub between the two models.

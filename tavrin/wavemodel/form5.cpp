@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/form5.h"
 
 #include "common/export/window_saver.h"
@@ -53,6 +55,7 @@ Form5::Form5()
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form5::SunlightRequested);
     connect(Option3D1, &QRadioButton::clicked, this, &Form5::Option3D1_Click);
     connect(Option3D2, &QRadioButton::clicked, this, &Form5::Option3D2_Click);
     connect(Option3D3, &QRadioButton::clicked, this, &Form5::Option3D3_Click);
@@ -81,6 +84,9 @@ void Form5::MakeColumn()
     Command1 = MakeButton(this, tr("cls"), kControlFont);
     Command3 = MakeButton(this, tr("Menu"), kControlFont);
     Command2 = MakeButton(this, tr("Bogensystem"), kControlFont);
+    // A size smaller than the buttons above, so the longer text fits the
+    // column on the smallest screen.
+    Command4 = MakeButton(this, tr("Sonnenlicht …"), kOnOffFont);
 
     Frame3D1 = MakeFrame(this, tr("Farbe"), kControlFont);
     Option3D1 = MakeOption(Frame3D1, tr("rot  656nm"), kColourFont, true);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The window of the wave model: a column of buttons, options and the drop
 // diameter on the left, and four pictures to the right of it:
 //   Bild I   (Picture3) the chain of phasors of the fan, origin in the centre,
@@ -82,6 +84,7 @@ public:
     QPushButton *Command1; // "cls"
     QPushButton *Command3; // "Menu"
     QPushButton *Command2; // "Bogensystem"
+    QPushButton *Command4; // "Sonnenlicht …"
     QGroupBox *Frame3D1;   // colour
     QRadioButton *Option3D1, *Option3D2, *Option3D3;
     QGroupBox *Frame3D2;   // figures on / off
@@ -120,6 +123,8 @@ public:
 signals:
     // "Menu": the user asked for the start window.
     void StartRequested();
+    // "Sonnenlicht …": the user asked for the rainbow in sunlight.
+    void SunlightRequested();
 
 protected:
     void LayOut() override;

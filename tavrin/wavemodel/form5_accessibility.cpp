@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave-model window for screen readers and the keyboard: names for the
 // controls that have no caption of their own, the four pictures told in
 // words, with the numbers they show, after every run, and Bild II's keys.
@@ -57,7 +59,7 @@ QString Form5::DescribeBars() const
 {
     const std::vector<Bar> &all = shown_.bars;
     if (all.empty()) return tr("Amplitude gegen Beobachtungswinkel: keine Balken");
-    QString text = tr("Amplitude gegen Beobachtungswinkel: %1 Balken").arg(all.size());
+    QString text = tr("Amplitude gegen Beobachtungswinkel: %n Balken", nullptr, int(all.size()));
     const std::vector<std::size_t> bows = Bows(kInnerBowsTold);
     const Bar &tallest = all[bows.front()];
     text += tr("; höchster Balken bei %1° (Amplitude %2)")
@@ -102,18 +104,18 @@ void Form5::DescribePictures()
         break;
     case Figures::Sweep:
         chain = tr("Zeigerkette für %1°, auf ein Viertel verkleinert").arg(HundredthsText(p.angle)) + sum;
-        rays = tr("Tropfen mit %1 Strahlen zum Beobachter unter %2°").arg(kFanRays).arg(HundredthsText(p.angle));
+        rays = tr("Tropfen mit %n Strahlen zum Beobachter unter %1°", nullptr, kFanRays).arg(HundredthsText(p.angle));
         break;
     case Figures::ByHand:
         chain = tr("Zeigerkette für den gewählten Punkt") + sum;
-        rays = tr("Tropfen mit %1 Strahlen zum Punkt (%2; %3)").arg(kFanRays).arg(Whole(p.pointX), Whole(p.pointY));
+        rays = tr("Tropfen mit %n Strahlen zum Punkt (%1; %2)", nullptr, kFanRays).arg(Whole(p.pointX), Whole(p.pointY));
         break;
     case Figures::OriginOnly:
         chain = tr("Zeigerkette: nur der Ursprung markiert") + sum;
         rays = tr("Tropfen und Strahlen: unverändert");
         break;
     }
-    if (p.singleRays > 0) rays += tr("; dazu %1 einzelne Strahlen").arg(p.singleRays);
+    if (p.singleRays > 0) rays += tr("; dazu %n einzelne Strahlen", nullptr, p.singleRays);
     Picture3->setAccessibleDescription(chain);
     Picture4->setAccessibleDescription(rays);
 }

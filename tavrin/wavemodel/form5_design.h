@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave model's window as it was designed: fonts and colours, the
 // window's own units, the boxes of its column and the user coordinates of
 // its pictures. The construction, the layout and the handlers share these.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the wave model's buttons, options, pictures and scroll bar do.
 #include "tavrin/wavemodel/form5.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave model's window laid out on its screen: its share of the screen,
 // the left column, the pictures' scales and the labels on them.
 #include "tavrin/wavemodel/form5.h"
@@ -92,9 +94,10 @@ void Form5::PlaceColumn()
     Place(VScroll1, 25, 1955, 180, 600);
     Place(text1, 230, 2200, 200, 180);
     Place(Combo1, 25, 2800, 400, 150);
+    Place(Command4, 25, 2600, 400, 150);
     // Texts grow to show whole, but not out of the column.
     const int right = int(std::lround(Map().ToPixelX(kColumnRight)));
-    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Label5, Label6})
+    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command3, Command2, Command4, Label5, Label6})
         FitTextInColumn(w, right);
     // The phasor model's options are laid out at their text's width.
     for (QWidget *w : std::initializer_list<QWidget *>{Option3D6, Option3D7, Check1}) FitText(w);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the wave window keeps of the runs and shows beside them: the bars and
 // Airy's curve for the table, the picture state for screen readers, the
 // angle, the phasor sum's readout and Descartes' angle.

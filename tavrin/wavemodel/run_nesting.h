@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // How deep the runs of the wave-model window may nest.
 //
 // The sweep and the by-hand run let every control act while they yield,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The numbers behind Bild III as a CSV table. Every row is one point of a
 // series: a bar of the sweep, or a point of a theory curve drawn beside the
 // bars. The series and the model that computed it are columns of their own,

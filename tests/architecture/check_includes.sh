@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # Keeps the plan of the house: reads every #include of the program code, the
 # tests and the benchmarks and fails, naming file and line, where an include
 # is not written from the repository root, where a file reaches into a layer
@@ -13,7 +15,8 @@
 #   common/export               widgets, canvas
 #   common/app                  export, widgets, canvas
 #   <window>                    its model, common, optics (tavrin/start,
-#                               tavrin/raymodel, tavrin/wavemodel, prisma, streu)
+#                               tavrin/raymodel, tavrin/wavemodel, tavrin/sunlight,
+#                               prisma, streu)
 #   program                     tavrin's navigation and the three mains:
 #                               the program's windows and everything below
 #   tests, bench                anything
@@ -21,7 +24,7 @@ set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root" || exit 2
 
-windows="tavrin/start tavrin/raymodel tavrin/wavemodel prisma streu"
+windows="tavrin/start tavrin/raymodel tavrin/wavemodel tavrin/sunlight prisma streu"
 
 # The layer of a file: a word, and for a window or model the window's folder.
 layer_of() {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The gallery: every window in its characteristic states, written as PNGs so
 // a person can look at them. Each program adds its scenes here.
 #pragma once
@@ -19,6 +21,7 @@ void TavrinStartScenes(const Shoot &shoot);
 void TavrinRayScenes(const Shoot &shoot);
 void TavrinWaveScenes(const Shoot &shoot);
 void TavrinWaveOpticsScenes(const Shoot &shoot);
+void TavrinSunlightScenes(const Shoot &shoot);
 
 // Lets queued paints and pending updates run, so the shot shows them.
 void Settle();

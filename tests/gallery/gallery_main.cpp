@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Writes a PNG of every window in its characteristic states into the folder
 // given as the first argument. The screen size and pixel ratio come from the
 // offscreen platform's configuration (see the Makefile's gallery target).
@@ -52,6 +54,7 @@ int main(int argc, char **argv)
         rb::gallery::TavrinRayScenes(shootIn);
         rb::gallery::TavrinWaveScenes(shootIn);
         rb::gallery::TavrinWaveOpticsScenes(shootIn);
+        rb::gallery::TavrinSunlightScenes(shootIn);
     }
     const QScreen *s = QGuiApplication::primaryScreen();
     std::printf("%d pictures, screen %dx%d at pixel ratio %g\n", written, s->geometry().width(),

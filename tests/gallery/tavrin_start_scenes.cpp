@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tests/gallery/gallery.h"
 #include "tavrin/start/form3.h"
 #include "tavrin/navigation.h"

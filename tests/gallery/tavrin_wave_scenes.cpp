@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave-model window: fresh, after sweeps in the three colours, with a
 // small and a large drop, by hand near the bow, and single rays; a sweep at
 // its watching pace caught halfway; the whole-drop model with Airy's theory

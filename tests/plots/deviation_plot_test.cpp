@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The deviation of a ray by a prism: the curve's shape for the start values
 // and at the edges of the scroll bars' ranges.
 #include "prisma/model/deviation_plot.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The direction of the light leaving a drop: where the curve lies for the
 // bows the program is about, and how it is drawn.
 #include "tests/support/recording_canvas.h"

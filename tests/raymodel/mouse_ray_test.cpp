@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Rays placed with the mouse: traced at the pointer's height and marked on
 // the strip.
 #include "tavrin/raymodel/model/ray_model.h"

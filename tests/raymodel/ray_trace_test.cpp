@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The path of one ray through the drop and its scattering angle.
 #include "tavrin/raymodel/model/ray_model.h"
 #include "tests/support/recording_canvas.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The impatient user: one control that starts a run, pressed many times in
 // a row while the runs it starts go on.
 #pragma once

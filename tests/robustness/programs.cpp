@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tests/robustness/programs.h"
 
 #include "prisma/form1.h"
 #include "streu/form1.h"
 #include "tavrin/raymodel/form2.h"
 #include "tavrin/start/form3.h"
+#include "tavrin/sunlight/sun_form.h"
 #include "tavrin/wavemodel/form5.h"
 #include "tavrin/navigation.h"
 #include "tests/robustness/wave_input.h"
+#include "common/widgets/event_loop.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -173,6 +177,20 @@ std::vector<Program> Programs()
              return static_cast<QWidget *>(&wave);
          },
          StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Navigation::Get().WaveForm().Command2); }},
+        // The rainbow in sunlight over the wave model: every click starts a
+        // computation that cancels the one before. Closing the sunlight
+        // window closes only it in tavrin; here its close ends the run, so
+        // the stream's final close must still end the program at once while
+        // the workers compute.
+        {QStringLiteral("tavrin-sun"),
+         [](unsigned) {
+             OpenWave();
+             auto &sun = tavrin::Navigation::Get().SunlightForm();
+             sun.show();
+             QObject::connect(&sun, &Form::Unload, &sun, [] { End(); });
+             return static_cast<QWidget *>(&sun);
+         },
+         StartWindowEnd},
         // The wave model with clicks arriving in the middle of its runs, and
         // closed in the middle of a sweep at the end.
         {QStringLiteral("tavrin-wave-busy"),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The programs the robustness driver can open: each opens its windows as
 // its own main does and returns the window whose close ends the program.
 #pragma once

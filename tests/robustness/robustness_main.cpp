@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The robustness driver: opens a program's windows headless and sends them a
 // long, seeded, reproducible stream of random input — clicks, drags and moves
 // on every surface, clicks on scroll bars followed by keys and wheel turns,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Watches a program under the random stream from a second thread, for the
 // two faults a stream of input cannot see by itself:
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Input for the wave-model window that reaches it in the middle of its runs.
 #pragma once
 

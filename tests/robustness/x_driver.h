@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The random stream on a real display: the same kind of input as the
 // headless driver (clicks, drags, moves, wheel, keys, double clicks), but
 // sent through the X server with xdotool, so that it passes through the

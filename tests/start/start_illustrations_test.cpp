@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The start window's two illustrations and the rays a click adds.
 #include "tests/support/recording_canvas.h"
 #include "tavrin/start/model/start_illustrations.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A canvas that draws nothing and remembers every operation in user
 // coordinates, so tests can count segments and check exact points.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A small file system of its own for tests of a full disk: a tmpfs mounted
 // on a fresh folder and unmounted at the end. Mounting needs root (or a
 // namespace that allows it); where it fails, Mounted() is false and the test

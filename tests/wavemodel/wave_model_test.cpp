@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // One ray through the drop and its phase at the observer.
 #include "tests/support/recording_canvas.h"
 #include "tavrin/wavemodel/model/wave_model.h"

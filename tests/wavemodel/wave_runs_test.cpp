@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The sweep, the observation point by hand, the single ray and the angle
 // scale, drawn on recording surfaces.
 #include "tavrin/wavemodel/model/angle_scale.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Airy's function and theory, and the whole-drop phasor model measured
 // against them.
 #include "tavrin/wavemodel/model/airy.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What a screen reader learns from the windows, read through the toolkit's
 // accessibility interface: every control is named by its caption, and every
 // picture tells what it shows, with its numbers, and tells it anew after a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Drives scroll bars as a user does: a click, Tab, keys and the wheel, all
 // as events, the keys going to whatever has the keyboard focus.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The windows in English: an English locale chooses it, every text of every
 // window is translated, and every text fits its box on every test screen.
 #include "common/app/command_line.h"

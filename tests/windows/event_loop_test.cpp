@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The end of a program from anywhere: End hides every window, and a run
 // that yields learns at its next yield that it must stop.
 #include "common/widgets/event_loop.h"

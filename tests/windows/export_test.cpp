@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the programs' windows export: the SVG of every picture against its
 // image, and the numbers of the CSV tables.
 #include "prisma/form1.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // tavrin with the keyboard alone: Tab reaches every button, option and the
 // pictures that take keys, and a user opens both models, places rays, runs
 // both sweeps, chooses an observation point and ends the program without

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Numbers in text boxes and readouts: the user's locale, the shortest form,
 // no trailing zeros, and a single-precision value in its own shortest form
 // (1.33, not the 1.3300000429 its double reads).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The picture surface on a real (offscreen) screen: where drawings land in
 // pixels, in both directions of y and at every pixel ratio; when it asks to
 // be drawn anew; how mouse input and child controls use its user scale.

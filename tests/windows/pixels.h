@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Reading what a picture shows, in its own user units: the pixels of its
 // retained image (device pixels, so the checks hold at every pixel ratio)
 // and the logical pixels a mouse press lands on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the ray model's pictures show, as its tests read them: the angle
 // strip's place of a scattering angle, and whether the scene or the strip
 // holds nothing but what the window draws before any ray.

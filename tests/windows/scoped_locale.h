@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // A default locale for the length of a test: numbers in texts are then
 // written as a user of that locale reads them, whatever the machine's.
 #pragma once

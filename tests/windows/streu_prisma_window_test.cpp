@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The windows of streu and prisma as a user meets them: texts, the plot on
 // the screen, the scroll bars and the text boxes beside them.
 #include "tests/windows/bar_input.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // tavrin's start window, the hub of the program, and the ways between its
 // windows: what the start window shows when it opens, "Start" and "Menu"
 // back and forth with every setting kept, and every way to end the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray model's two sweeps: the slow one builds up visibly and holds the
 // user's input until it ends, a close ends it and the program at once, and
 // the fast one wipes the rays but keeps the marks. With them the input hold

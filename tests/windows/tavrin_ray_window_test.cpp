@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // tavrin's ray model as a user meets it by hand: what the window shows when
 // it opens, what presses in the scene draw and what they do not, and what
 // the options and the two "cls" buttons wipe.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Closing the wave-model window in the middle of a sweep ends tavrin at once
 // and cleanly: set up as the program's main does, the sweep is started at
 // its watching pace, the window closed while it runs (and waits), and the event loop must return with status 0

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave model's sweep of the observation point, "Bogensystem": the
 // readout and the bars it leaves, stops and closes in the middle of it, runs
 // started while it runs, and its pace when a user watches.

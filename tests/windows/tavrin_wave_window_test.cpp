@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave-model window as a user meets it outside a sweep: its layout and
 // texts, what its controls do to the model, the observation point chosen
 // by hand in Bild II, the single ray from the window's background, and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The fixture of tests that open tavrin's windows through its navigation:
 // each test starts with no window loaded and no end requested, and leaves
 // it so, whatever it opened or ended.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Checks that every text of a window is fully visible in its control, and
 // that no control covers another.
 #pragma once

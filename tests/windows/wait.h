@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Waiting in window tests: on a condition, never for a fixed time. Under a
 // loaded machine a fixed sleep is either too short (the test fails at
 // random) or too long (every run pays for it).

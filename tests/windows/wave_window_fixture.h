@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The fixture of the wave-model window's tests: the window opened through
 // tavrin's navigation, runs without waiting for the eye, and the means to
 // act in the middle of a run and to press at a point of a picture.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Copy and save as a user does them in the programs' windows: the
 // shortcuts, the save dialog and its question before replacing a file, and
 // saves that fail, say why and leave an earlier file as it was.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # The window manager's close of a main window ends the program at once also
 # while the save dialog (Ctrl+S), the question before replacing a file, or
 # the message of a failed save is open: the close of the window's frame, or

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # A program that is the first client of a fresh X server, as under xvfb-run:
 # the server resets whenever its last client leaves, so the program's look
 # for a display must not leave it before the toolkit has connected.

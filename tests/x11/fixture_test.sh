@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # The real-X fixture itself: a program comes up under the window manager,
 # its widget map places its controls on the screen, a real click reaches
 # them, and a window-manager close ends it with status 0.

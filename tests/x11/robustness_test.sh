@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # The random stream on a real display: the robustness driver opens a
 # program's windows on a private X server with a window manager and sends
 # its input through the X server (clicks, double clicks, drags, wheel, keys),

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # A scroll bar driven as a user does on a real display: a click gives it the
 # focus, the keys move it, and the wheel turned down moves a horizontal bar
 # to the right. streu's text box shows each value.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # Closing the ray model while a slow sweep runs and more sweeps have been
 # asked for: three presses on "langsam" 150 ms apart, then the window
 # manager's close (Alt+F4). The program ends at once with status 0; the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # tavrin when its display goes away: the X server dies under it while it sits
 # idle, in the middle of a slow ray-model sweep, or while the wave model
 # sweeps. The toolkit then ends the program with status 1, as it does

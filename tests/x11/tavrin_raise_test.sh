@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # "Start" and "Menu" bring the window they name to the user whichever way it
 # was left: behind another window, minimised or hidden. Judged by what the
 # window manager says: not minimised, active, top of the stacking order.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # The wave model's sweep as a user watches it on a real display: with the
 # figures on it takes its time, "cls" stops it at once, and closing the
 # window in the middle of it ends tavrin with status 0.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # Every window of the three programs fits the screen with the window
 # manager's frame, and every control of it can be reached with the mouse:
 # window_fit_test.sh WIDTHxHEIGHT SCALE tavrin prisma streu

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Regenbogen authors
 # A private X server with a window manager, for tests that drive the real
 # programs the way a user meets them: with window frames, stacking,
 # activation, minimising and a connection that can break. Source this file,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ray model: geometrical optics of one light ray in a circular drop,
 // drawn piece by piece on the scene, with its scattering angle marked on the
 // angle strip.

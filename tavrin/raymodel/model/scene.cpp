@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // What the ray model draws besides the rays: the drop's outline on the
 // scene, the degree ticks and the marks on the angle strip, and the rays
 // placed with the mouse.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The continuous sweep of the impact parameter: one ray per step of the
 // range for the current k, each scattering angle dotted on the strip at a
 // random x, so the dots crowd where W is stationary: the bow.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The ranges of impact parameter that the continuous sweep runs through.
 //
 // Each range covers the rays that come back towards the strip for its number

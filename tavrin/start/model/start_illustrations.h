@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The two small pictures of the start window: on the left the ray model
 // (parallel rays refracted into a drop, reflected once at its back and
 // refracted out again), on the right the wave model (the same rays with the

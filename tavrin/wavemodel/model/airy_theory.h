@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // Airy's theory of the rainbow for one drop and one wavelength: where the
 // main bow and the inner bows lie, and how bright they are, as a curve to
 // lay over the bars of Bild III together with Descartes' angle.

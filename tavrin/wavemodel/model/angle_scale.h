@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The angle scale under Bild III. Bild III's x axis is the sweep's obsCoord;
 // a mark stands where the observer's line meets the direction θ below −x,
 // taken from the drop's left edge (x = −2000) rather than from its centre,

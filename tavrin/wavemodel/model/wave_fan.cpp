@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/model/wave_fan.h"
 
 #include "tavrin/wavemodel/model/wave_model.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The fan of rays whose phasors are added, and the line along which the
 // automatic sweep moves the observation point.
 #pragma once

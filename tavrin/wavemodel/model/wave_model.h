@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The wave model of the rainbow: a plane wave from the left meets a water
 // drop, and every elementary wave of it is followed as a ray through the drop
 // (refraction in, one reflection at the back, refraction out) and on, in a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The three actions of the wave-model window that compute and draw:
 //   - the automatic sweep ("Bogensystem"): the observation point walks along
 //     the line x = −200000 over the angles of the bow, and for every position

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
 // The whole-drop phasor model: the same idea as the fan of 321 rays, done
 // the way wave optics does it, so that its bars can be laid on Airy's
 // theory.

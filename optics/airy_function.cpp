@@ -1,8 +1,10 @@
-#include "tavrin/wavemodel/model/airy.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
+#include "optics/airy_function.h"
 
 #include <cmath>
 
-namespace rb::tavrin {
+namespace rb::optics {
 
 namespace {
 
@@ -85,4 +87,4 @@ double AiryAi(double x)
     return x > 0 ? DecayingSide(x) : OscillatingSide(-x);
 }
 
-} // namespace rb::tavrin
+} // namespace rb::optics

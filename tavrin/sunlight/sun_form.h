@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Regenbogen authors
+//
+// The window "Regenbogen im Sonnenlicht": the two bows as a photograph with
+// a fixed exposure shows them, computed from sunlight's spectrum, and the
+// spectrum behind that picture. On the left the drop's diameter, the theory,
+// the sun's disc and a polarising filter; on the right the sky (Picture1),
+// the arcs of the bows around the antisolar point on the horizon, and under
+// it the intensity against the angle from the antisolar point for a few
+// wavelengths and the luminance (Picture2).
+#pragma once
+
+#include "common/widgets/form.h"
+#include "tavrin/sunlight/model/sun_bow.h"
+#include "tavrin/sunlight/sun_job.h"
+
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QScrollBar;
+
+namespace rb::tavrin {
+
+class SunForm : public Form {
+    Q_OBJECT
+public:
+    SunForm();
+    ~SunForm() override;
+
+    void Form_Load();
+    // The settings the controls show, as the model takes them.
+    SunBowRequest Request() const;
+    // The latest picture, once one is done.
+    const std::optional<SunBow> &Shown() const { return shown_; }
+    bool Computing() const { return job_.Running(); }
+    QByteArray Csv() const;
+
+    // The diameters the bar steps through, µm: about six to a factor of ten.
+    static const std::vector<double> &Diameters();
+
+    QLabel *Label1;         // "Tropfendurchmesser"
+    QScrollBar *HScroll1;   // the diameter, logarithmic
+    QLineEdit *Text1;       // the diameter, shown and typed
+    QGroupBox *Frame1;      // the theory
+    QRadioButton *Option1, *Option2; // Mie, Airy
+    QCheckBox *Check1;      // the sun's disc
+    QGroupBox *Frame2;      // the filter
+    QRadioButton *Option3, *Option4, *Option5; // none, s, p
+    QLabel *Label2;         // what was summed, or that it computes
+    QProgressBar *Busy;     // moves while it computes
+    QLabel *Label3;         // the exposure rule
+    QLabel *Label4, *Label5; // the pictures' captions
+    Picture *Picture1;      // the sky
+    Picture *Picture2;      // the spectrum
+    std::vector<QLabel *> degreeLabels; // under the spectrum
+    QLabel *Label6;         // the spectrum's legend
+
+protected:
+    void LayOut() override;
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Recompute();
+    void Finished(const SunBow &bow);
+    void TextTyped();
+    void BarMoved();
+    void DrawSky();
+    void DrawSpectrum();
+    void Describe();
+    void PlaceDegreeLabels();
+    int AnglePixels() const;
+
+    double diameter_ = 1000;
+    std::optional<SunBow> shown_;
+    bool stale_ = true;
+    SunJob job_{this};
+};
+
+} // namespace rb::tavrin
