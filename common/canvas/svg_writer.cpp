@@ -51,21 +51,47 @@ void ArcPoint(const DrawOp &o, double angle, double &x, double &y)
     y = o.y1 - o.r * std::sin(angle);
 }
 
-std::string ArcPath(const DrawOp &o)
+// Whether a point lies in the picture widened by half the pen.
+bool InPicture(double x, double y, double m, double width, double height)
 {
-    double span = o.end - o.start;
+    return x >= -m && y >= -m && x <= width + m && y <= height + m;
+}
+
+// The arc as a path of its pieces inside the picture (widened by half the
+// pen): the drawing stays inside its picture also where a viewer ignores
+// clip paths, as lines do. The pieces are found to a quarter pixel.
+std::string ArcPath(const DrawOp &o, double width, double height)
+{
+    double span = o.full ? 2 * kPi : o.end - o.start;
     if (span < 0) span += 2 * kPi;
-    // An arc whose ends meet is drawn as two halves: a single arc command
-    // between equal points draws nothing.
-    const int pieces = span > kPi ? 2 : 1;
+    const double m = o.width / 2.0;
+    const int n = std::max(8, int(std::ceil(span * o.r / 0.25)));
     std::ostringstream d;
     double x, y;
     ArcPoint(o, o.start, x, y);
     d << "M" << Num(x) << "," << Num(y);
-    for (int i = 1; i <= pieces; ++i) {
-        ArcPoint(o, o.start + span * i / pieces, x, y);
-        // sweep-flag 0: counter-clockwise as seen.
-        d << " A" << Num(o.r) << "," << Num(o.r) << " 0 0 0 " << Num(x) << "," << Num(y);
+    const auto piece = [&](double from, double to) {
+        ArcPoint(o, o.start + from, x, y);
+        d << " M" << Num(x) << "," << Num(y);
+        // An arc command between equal points draws nothing, one over half
+        // a turn is ambiguous: pieces of under half a turn each.
+        const int parts = int(std::ceil((to - from) / (0.9 * kPi)));
+        for (int i = 1; i <= parts; ++i) {
+            ArcPoint(o, o.start + from + (to - from) * i / parts, x, y);
+            // sweep-flag 0: counter-clockwise as seen.
+            d << " A" << Num(o.r) << "," << Num(o.r) << " 0 0 0 " << Num(x) << "," << Num(y);
+        }
+    };
+    int first = -1; // the first step of the piece being followed
+    for (int i = 0; i <= n; ++i) {
+        ArcPoint(o, o.start + span * i / n, x, y);
+        const bool inside = InPicture(x, y, m, width, height);
+        if (inside && first < 0) first = i;
+        if ((!inside || i == n) && first >= 0) {
+            const int last = inside ? i : i - 1;
+            if (last > first) piece(span * first / n, span * last / n);
+            first = -1;
+        }
     }
     return d.str();
 }
@@ -86,20 +112,51 @@ DrawOp CutToPicture(DrawOp o, double width, double height)
     return o;
 }
 
-void WriteOp(std::ostream &s, const DrawOp &op, double width, double height)
+// The raster fills, for a pen of n pixels at the coordinate c, the n pixels
+// from floor(c - n/2 + 1/2) on: the drawing puts its line on the middle of
+// those pixels, so that it covers them and not halves of their neighbours.
+double OnRaster(double c, double pen, double pixel)
 {
-    const DrawOp o = op.kind == DrawOp::Segment ? CutToPicture(op, width, height) : op;
+    return (std::floor(c / pixel - pen / 2 + 0.5) + pen / 2) * pixel;
+}
+
+DrawOp OnRaster(DrawOp o, double pixel)
+{
+    const double pen = double(std::max(1L, std::lround(o.width / pixel)));
+    if (o.kind != DrawOp::Segment) {
+        o.x1 = OnRaster(o.x1, pen, pixel);
+        o.y1 = OnRaster(o.y1, pen, pixel);
+        return o;
+    }
+    // Along its length the raster fills the pixels from the one holding
+    // the first end to the one holding the second, both included.
+    const bool xMajor = std::fabs(o.x2 - o.x1) >= std::fabs(o.y2 - o.y1);
+    double &a1 = xMajor ? o.x1 : o.y1, &a2 = xMajor ? o.x2 : o.y2;
+    double &b1 = xMajor ? o.y1 : o.x1, &b2 = xMajor ? o.y2 : o.x2;
+    const bool forward = a1 <= a2;
+    const double lo = std::floor(std::min(a1, a2) / pixel) * pixel;
+    const double hi = (std::floor(std::max(a1, a2) / pixel) + 1) * pixel;
+    a1 = forward ? lo : hi;
+    a2 = forward ? hi : lo;
+    b1 = OnRaster(b1, pen, pixel);
+    b2 = OnRaster(b2, pen, pixel);
+    return o;
+}
+
+void WriteOp(std::ostream &s, const DrawOp &op, double width, double height, double pixel)
+{
+    // Arcs are laid on the pixels by the toolkit's own painter, around the
+    // coordinate as the drawing has them.
+    const DrawOp o = op.kind == DrawOp::Arc ? op
+                     : OnRaster(op.kind == DrawOp::Segment ? CutToPicture(op, width, height) : op, pixel);
     const std::string c = SvgColor(o.color);
     const double w = o.width;
     switch (o.kind) {
     case DrawOp::Segment:
-        // A line ends where its end points are, as on the screen; only a
-        // line of no length gets square caps, so it shows as the dot the
-        // screen draws for it.
+        // The ends lie on the edges of the raster's first and last pixel.
         s << "<line class=\"line\" x1=\"" << Num(o.x1) << "\" y1=\"" << Num(o.y1) << "\" x2=\""
           << Num(o.x2) << "\" y2=\"" << Num(o.y2) << "\" stroke=\"" << c << "\" stroke-width=\""
-          << Num(w) << "\" stroke-linecap=\"" << (o.x1 == o.x2 && o.y1 == o.y2 ? "square" : "butt")
-          << "\"/>\n";
+          << Num(w) << "\" stroke-linecap=\"butt\"/>\n";
         break;
     case DrawOp::Dot:
         // Thin dots are small squares of the pen's size, thick ones discs.
@@ -111,12 +168,13 @@ void WriteOp(std::ostream &s, const DrawOp &op, double width, double height)
               << Num(w / 2) << "\" fill=\"" << c << "\"/>\n";
         break;
     case DrawOp::Arc:
-        if (o.full)
+        if (o.full && InPicture(o.x1 - o.r, o.y1 - o.r, 0, width, height) &&
+            InPicture(o.x1 + o.r, o.y1 + o.r, 0, width, height))
             s << "<circle class=\"circle\" cx=\"" << Num(o.x1) << "\" cy=\"" << Num(o.y1) << "\" r=\""
               << Num(o.r) << "\" fill=\"none\" stroke=\"" << c << "\" stroke-width=\"" << Num(w)
               << "\"/>\n";
         else
-            s << "<path class=\"arc\" d=\"" << ArcPath(o) << "\" fill=\"none\" stroke=\"" << c
+            s << "<path class=\"arc\" d=\"" << ArcPath(o, width, height) << "\" fill=\"none\" stroke=\"" << c
               << "\" stroke-width=\"" << Num(w) << "\"/>\n";
         break;
     case DrawOp::Clear:
@@ -139,25 +197,53 @@ void WritePicture(std::ostream &s, const SvgPicture &p, int id)
         s << "<image x=\"0\" y=\"0\" width=\"" << Num(p.width) << "\" height=\"" << Num(p.height)
           << "\" xlink:href=\"data:image/png;base64," << p.fallbackPng << "\"/>\n";
     } else if (p.log) {
-        for (const DrawOp &o : p.log->Ops()) WriteOp(s, o, p.width, p.height);
+        for (const DrawOp &o : p.log->Ops()) WriteOp(s, o, p.width, p.height, p.devicePixel);
     }
     s << "</g>\n";
 }
 
 void WriteBox(std::ostream &s, const SvgBox &b)
 {
-    const std::string paint = "\" fill=\"" + SvgColor(b.fill) + "\" stroke=\"" + SvgColor(b.stroke) +
+    const std::string paint = "\" fill=\"" + (b.hollow ? std::string("none") : SvgColor(b.fill)) + "\" stroke=\"" + SvgColor(b.stroke) +
                               "\" stroke-width=\"1\"/>\n";
+    if (!b.outlined) {
+        s << "<rect class=\"control\" x=\"" << Num(b.left) << "\" y=\"" << Num(b.top) << "\" width=\""
+          << Num(b.width) << "\" height=\"" << Num(b.height) << "\" fill=\"" << SvgColor(b.fill) << "\"/>\n";
+        return;
+    }
     if (!b.round) {
         s << "<rect class=\"control\" x=\"" << Num(b.left + 0.5) << "\" y=\"" << Num(b.top + 0.5)
           << "\" width=\"" << Num(b.width - 1) << "\" height=\"" << Num(b.height - 1) << paint;
+        if (b.arrow != SvgBox::NoArrow) {
+            // A small solid triangle in the middle, pointing the button's way.
+            const double cx = b.left + b.width / 2, cy = b.top + b.height / 2;
+            const double a = std::max(2.0, std::min(b.width, b.height) / 6);
+            const bool across = b.arrow == SvgBox::Left || b.arrow == SvgBox::Right;
+            const double sgn = b.arrow == SvgBox::Left || b.arrow == SvgBox::Up ? -1 : 1;
+            const auto pt = [&](double along, double side) {
+                return across ? Num(cx + sgn * along) + "," + Num(cy + side)
+                              : Num(cx + side) + "," + Num(cy + sgn * along);
+            };
+            s << "<polygon class=\"control\" points=\"" << pt(a / 2, 0) << " " << pt(-a / 2, -a) << " "
+              << pt(-a / 2, a) << "\" fill=\"" << SvgColor(b.ink) << "\"/>\n";
+        }
+        if (b.ticked) {
+            // A tick from the left middle down to the lower third and up to
+            // the upper right corner, in the ink of the box's edge.
+            const auto at = [&b](double fx, double fy) {
+                return Num(b.left + fx * b.width) + "," + Num(b.top + fy * b.height);
+            };
+            s << "<polyline class=\"control\" points=\"" << at(0.22, 0.5) << " " << at(0.42, 0.72) << " "
+              << at(0.78, 0.28) << "\" fill=\"none\" stroke=\"" << SvgColor(b.ink)
+              << "\" stroke-width=\"" << Num(std::max(1.5, b.width / 8)) << "\"/>\n";
+        }
         return;
     }
     const double cx = b.left + b.width / 2, cy = b.top + b.height / 2, r = std::min(b.width, b.height) / 2 - 0.5;
     s << "<circle class=\"control\" cx=\"" << Num(cx) << "\" cy=\"" << Num(cy) << "\" r=\"" << Num(r) << paint;
     if (b.marked)
         s << "<circle class=\"control\" cx=\"" << Num(cx) << "\" cy=\"" << Num(cy) << "\" r=\"" << Num(r * 0.45)
-          << "\" fill=\"" << SvgColor(b.stroke) << "\"/>\n";
+          << "\" fill=\"" << SvgColor(b.ink) << "\"/>\n";
 }
 
 void WriteText(std::ostream &s, const SvgText &t)
@@ -189,9 +275,11 @@ std::string WriteSvg(const SvgDocument &doc)
     s << "<rect x=\"0\" y=\"0\" width=\"" << Num(doc.width) << "\" height=\"" << Num(doc.height)
       << "\" fill=\"" << SvgColor(doc.background) << "\"/>\n";
     int id = 0;
-    for (const SvgPicture &p : doc.pictures) WritePicture(s, p, id++);
-    for (const SvgBox &b : doc.boxes) WriteBox(s, b);
-    for (const SvgText &t : doc.texts) WriteText(s, t);
+    for (const SvgItem &item : doc.items) {
+        if (const auto *p = std::get_if<SvgPicture>(&item)) WritePicture(s, *p, id++);
+        if (const auto *b = std::get_if<SvgBox>(&item)) WriteBox(s, *b);
+        if (const auto *t = std::get_if<SvgText>(&item)) WriteText(s, *t);
+    }
     s << "</svg>\n";
     return s.str();
 }

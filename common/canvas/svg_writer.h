@@ -11,6 +11,7 @@
 #include "common/canvas/draw_log.h"
 
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace rb {
@@ -18,6 +19,10 @@ namespace rb {
 struct SvgPicture {
     double left = 0, top = 0, width = 0, height = 0; // in the drawing
     const DrawLog *log = nullptr;
+    // One pixel of the image the picture was drawn into, in the drawing's
+    // units: its raster puts a line of an odd number of pixels beside the
+    // coordinate, not across it.
+    double devicePixel = 1;
     // A base64 PNG of the picture, used instead of the log when it overflowed.
     std::string fallbackPng;
 };
@@ -37,16 +42,24 @@ struct SvgBox {
     double left = 0, top = 0, width = 0, height = 0;
     Color fill = RGB(255, 255, 255);
     Color stroke = RGB(128, 128, 128);
+    Color ink = RGB(0, 0, 0); // of the dot, the tick and the arrow
     bool round = false; // an ellipse in the box, as an option button's ring
     bool marked = false; // with a dot in its middle: the selected option
+    bool ticked = false; // with a tick in it: a check box that is on
+    bool outlined = true; // false: the fill alone, as the ground under a title
+    enum Arrow { NoArrow, Left, Right, Up, Down };
+    Arrow arrow = NoArrow; // a scroll bar's step button
+    bool hollow = false;   // the edge alone, as the ring of the control with the keyboard
 };
+
+using SvgItem = std::variant<SvgPicture, SvgBox, SvgText>;
 
 struct SvgDocument {
     double width = 0, height = 0;
     Color background = RGB(255, 255, 255);
-    std::vector<SvgPicture> pictures; // the window's own surface first
-    std::vector<SvgBox> boxes;        // controls other than pictures
-    std::vector<SvgText> texts;      // drawn last, on top
+    // In the order the screen paints them, each over what came before: the
+    // window's own surface first, a control before what lies on it.
+    std::vector<SvgItem> items;
 };
 
 std::string WriteSvg(const SvgDocument &doc);

@@ -3,28 +3,29 @@
 #include "common/export/window_export.h"
 
 #include "common/canvas/svg_writer.h"
+#include "common/export/control_boxes.h"
 #include "common/widgets/frame_title.h"
 #include "common/widgets/picture.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace rb {
 
 namespace {
 
-Color FromQColor(const QColor &c) { return RGB(c.red(), c.green(), c.blue()); }
 
 std::string Base64Png(const QImage &image)
 {
@@ -43,6 +44,7 @@ SvgPicture PictureLayer(const Picture &p, const QRectF &place)
     layer.width = place.width();
     layer.height = place.height();
     layer.log = &p.Log();
+    layer.devicePixel = 1 / p.devicePixelRatioF();
     if (p.Log().Overflowed()) layer.fallbackPng = Base64Png(const_cast<Picture &>(p).Image());
     return layer;
 }
@@ -59,32 +61,35 @@ QString PlainText(const QWidget *w)
     if (const auto *b = qobject_cast<const QAbstractButton *>(w)) return b->text().remove(QLatin1Char('&'));
     if (const auto *e = qobject_cast<const QLineEdit *>(w)) return e->text();
     if (const auto *g = qobject_cast<const QGroupBox *>(w)) return g->title().remove(QLatin1Char('&'));
+    if (const auto *c = qobject_cast<const QComboBox *>(w)) return c->currentText();
     return QString();
 }
 
-// Breaks text into the lines a word-wrapping label shows at this width.
-QStringList WrapLines(const QString &text, const QFontMetricsF &fm, double width, bool wrap)
+// Breaks text into the lines the toolkit shows at this width when it
+// wraps words: the same layout engine decides where each line ends.
+QStringList WrapLines(const QString &text, const QFont &font, double width, bool wrap)
 {
     QStringList out;
     for (const QString &para : text.split(QLatin1Char('\n'))) {
-        if (!wrap) {
+        if (!wrap || para.isEmpty()) {
             out << para;
             continue;
         }
-        QString line;
-        for (const QString &word : para.split(QLatin1Char(' '))) {
-            const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
-                out << line;
-                line = word;
-            } else {
-                line = candidate;
-            }
+        QTextLayout layout(para, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            out << para.mid(line.textStart(), line.textLength()).trimmed();
         }
-        out << line;
+        layout.endLayout();
     }
     return out;
 }
+
+bool TitleWraps(const QGroupBox *g) { return FrameTitleRect(g).height() > QFontMetrics(g->font()).height(); }
 
 // The text's box and alignment inside a control, as the style lays it out.
 QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
@@ -92,9 +97,10 @@ QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
     const QPointF origin = r.topLeft();
     if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
         const QStyleOptionGroupBox opt = FrameOption(g, g->width());
-        align = Qt::AlignLeft | Qt::AlignVCenter;
-        return QRectF(g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g))
-            .translated(origin);
+        const QRectF title = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+        // A title on more lines than one starts at the top of its box.
+        align = Qt::AlignLeft | (TitleWraps(g) ? Qt::AlignTop : Qt::AlignVCenter);
+        return title.translated(origin);
     }
     if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
         if (qobject_cast<const QPushButton *>(w)) {
@@ -107,7 +113,13 @@ QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
         align = Qt::AlignLeft | Qt::AlignVCenter;
         const auto element =
             qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
-        return QRectF(b->style()->subElementRect(element, &opt, b)).translated(origin).adjusted(2, 0, 0, 0);
+        return QRectF(b->style()->subElementRect(element, &opt, b)).translated(origin);
+    }
+    if (const auto *c = qobject_cast<const QComboBox *>(w)) {
+        const QStyleOptionComboBox opt = ComboOption(c);
+        align = Qt::AlignLeft | Qt::AlignVCenter;
+        return QRectF(c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c))
+            .translated(origin);
     }
     if (const auto *l = qobject_cast<const QLabel *>(w)) {
         align = l->alignment();
@@ -118,7 +130,7 @@ QRectF TextRect(const QWidget *w, const QRectF &r, Qt::Alignment &align)
     return r.adjusted(3, 0, -3, 0);
 }
 
-void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &widgetRect)
+void AddTexts(std::vector<SvgItem> &items, const QWidget *w, const QRectF &widgetRect)
 {
     const QString text = PlainText(w);
     if (text.trimmed().isEmpty()) return;
@@ -127,8 +139,10 @@ void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &widge
     Qt::Alignment align;
     const QRectF r = TextRect(w, widgetRect, align);
     const auto *label = qobject_cast<const QLabel *>(w);
-    const QStringList lines = WrapLines(text, fm, r.width(), label && label->wordWrap());
-    const double blockHeight = fm.height() * lines.size();
+    const auto *frame = qobject_cast<const QGroupBox *>(w);
+    const bool wrap = (label && label->wordWrap()) || (frame && TitleWraps(frame));
+    const QStringList lines = WrapLines(text, f, r.width(), wrap);
+    const double blockHeight = fm.lineSpacing() * (lines.size() - 1) + fm.height();
     double y = r.top() + fm.ascent();
     if (align & Qt::AlignVCenter)
         y = r.top() + (r.height() - blockHeight) / 2 + fm.ascent();
@@ -151,47 +165,8 @@ void AddTexts(std::vector<SvgText> &texts, const QWidget *w, const QRectF &widge
         } else {
             t.x = r.left();
         }
-        texts.push_back(t);
-        y += fm.height();
-    }
-}
-
-SvgBox Box(const QRectF &r, Color fill, Color stroke)
-{
-    SvgBox b;
-    b.left = r.left();
-    b.top = r.top();
-    b.width = r.width();
-    b.height = r.height();
-    b.fill = fill;
-    b.stroke = stroke;
-    return b;
-}
-
-// Outlines for the controls that are not pictures: buttons, text boxes,
-// scroll bars, frames, option rings, and labels that fill their background.
-void AddBoxes(std::vector<SvgBox> &boxes, const QWidget *w, const QRectF &r)
-{
-    const Color back = FromQColor(w->palette().color(w->backgroundRole()));
-    const Color ink = FromQColor(w->palette().color(w->foregroundRole()));
-    constexpr Color kEdge = RGB(128, 128, 128);
-    if (const auto *g = qobject_cast<const QGroupBox *>(w)) {
-        const QStyleOptionGroupBox opt = FrameOption(g, g->width());
-        const QRectF frame = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
-        boxes.push_back(Box(frame.translated(r.topLeft()), back, kEdge));
-    } else if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
-               qobject_cast<const QScrollBar *>(w)) {
-        boxes.push_back(Box(r, back, kEdge));
-    } else if (const auto *o = qobject_cast<const QRadioButton *>(w)) {
-        QStyleOptionButton opt;
-        opt.initFrom(o);
-        const QRectF ring = o->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, o);
-        SvgBox b = Box(ring.translated(r.topLeft()), RGB(255, 255, 255), ink);
-        b.round = true;
-        b.marked = o->isChecked();
-        boxes.push_back(b);
-    } else if (w->autoFillBackground()) {
-        boxes.push_back(Box(r, back, back));
+        items.push_back(t);
+        y += fm.lineSpacing();
     }
 }
 
@@ -214,7 +189,7 @@ QByteArray WindowSvg(QWidget *window)
     doc.background = FromQColor(window->palette().color(window->backgroundRole()));
     if (const auto *own = qobject_cast<const Picture *>(window)) {
         doc.background = own->Log().Background();
-        doc.pictures.push_back(PictureLayer(*own, QRectF(window->rect())));
+        doc.items.push_back(PictureLayer(*own, QRectF(window->rect())));
     }
     // findChildren lists parents before their children: what lies on a
     // control comes after it.
@@ -222,11 +197,11 @@ QByteArray WindowSvg(QWidget *window)
         if (!ShownIn(w, window) || w->isWindow()) continue;
         const QRectF r(w->mapTo(window, QPoint(0, 0)), QSizeF(w->size()));
         if (const auto *p = qobject_cast<const Picture *>(w)) {
-            doc.pictures.push_back(PictureLayer(*p, r));
+            doc.items.push_back(PictureLayer(*p, r));
             continue;
         }
-        AddBoxes(doc.boxes, w, r);
-        AddTexts(doc.texts, w, r);
+        AddControlBoxes(doc.items, w, r);
+        AddTexts(doc.items, w, r);
     }
     return QByteArray::fromStdString(WriteSvg(doc));
 }
@@ -237,7 +212,7 @@ QByteArray PictureSvg(const Picture &picture)
     doc.width = picture.width();
     doc.height = picture.height();
     doc.background = picture.Log().Background();
-    doc.pictures.push_back(PictureLayer(picture, QRectF(picture.rect())));
+    doc.items.push_back(PictureLayer(picture, QRectF(picture.rect())));
     return QByteArray::fromStdString(WriteSvg(doc));
 }
 

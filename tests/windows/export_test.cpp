@@ -21,6 +21,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 using namespace rb;
@@ -106,6 +107,51 @@ void ExpectSvgMatches(Picture *p, const std::string &what)
     EXPECT_EQ(Unmatched(b, a, png.width(), png.height(), 2), 0) << "inked in the SVG, not in the image";
 }
 
+struct Misses {
+    int all = 0;
+    int worst = 0; // in one square of kTile pixels: a control lost or added is a cluster
+    QPoint at;     // that square's corner
+};
+constexpr int kTile = 16;
+
+// The pixels of `a` that are like (each channel within `tol`) no pixel of
+// `b` within `reach` pixels, nor a blend of them: the SVG's renderer smooths
+// the edges the screen's raster draws hard, and glyphs may land a pixel apart.
+// Smoothing still leaves a faint pixel here and there on a thin slanted line.
+Misses Unlike(const QImage &a, const QImage &b, int reach, int tol)
+{
+    const int across = (a.width() + kTile - 1) / kTile;
+    std::vector<int> tiles(size_t(across) * ((a.height() + kTile - 1) / kTile));
+    Misses misses;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+            int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+            bool found = false;
+            for (int v = std::max(0, y - reach); v <= std::min(b.height() - 1, y + reach) && !found; ++v)
+                for (int u = std::max(0, x - reach); u <= std::min(b.width() - 1, x + reach) && !found; ++u) {
+                    const QRgb q = b.pixel(u, v);
+                    const int d[3] = {qRed(q), qGreen(q), qBlue(q)};
+                    found = true;
+                    for (int i = 0; i < 3; ++i) {
+                        found = found && std::abs(c[i] - d[i]) <= tol;
+                        lo[i] = std::min(lo[i], d[i]);
+                        hi[i] = std::max(hi[i], d[i]);
+                    }
+                }
+            bool blend = !found;
+            for (int i = 0; i < 3 && blend; ++i) blend = c[i] >= lo[i] - tol && c[i] <= hi[i] + tol;
+            if (found || blend) continue;
+            ++misses.all;
+            if (const int n = ++tiles[size_t(y / kTile) * across + x / kTile]; n > misses.worst) {
+                misses.worst = n;
+                misses.at = QPoint(x / kTile * kTile, y / kTile * kTile);
+            }
+        }
+    return misses;
+}
+
 // The CSV's rows as columns of numbers, the header line checked.
 std::vector<std::vector<QString>> Rows(const QByteArray &csv, const QStringList &header)
 {
@@ -174,6 +220,49 @@ TEST_F(Export, EveryPictureSavesAsAnSvgThatDrawsWhatItShows)
     EXPECT_EQ(n[QStringLiteral("picture")], 4); // the window and its three pictures
     EXPECT_TRUE(svg.contains(">Material</text>"));
     EXPECT_TRUE(svg.contains(">60°</text>"));
+}
+
+// Every window's SVG, drawn at its image's size, shows what the image shows:
+// pictures, texts and every control, each pixel found within 2 pixels.
+TEST_F(Export, EveryWindowSavesAsAnSvgThatLooksAsItsImage)
+{
+    auto &windows = tavrin::Navigation::Get();
+    streu::Form1 streuForm;
+    streuForm.Form_Load();
+    prisma::Form1 prismaForm;
+    prismaForm.Form_Load();
+    const std::pair<const char *, QWidget *> cases[] = {
+        {"start", &windows.StartForm()}, {"ray model", &windows.RayForm()}, {"wave model", &windows.WaveForm()},
+        {"prisma", &prismaForm},         {"streu", &streuForm},
+    };
+    windows.WaveForm().Check1->setChecked(true); // a tick to show
+    for (const auto &[name, window] : cases) {
+        SCOPED_TRACE(name);
+        window->show();
+        ASSERT_TRUE(Settle(window));
+        QTest::qWait(300); // the start window's illustrations draw a ray at a time
+        ASSERT_TRUE(Settle(window));
+        const QImage png = WindowImage(window).convertToFormat(QImage::Format_RGB32);
+        QImage svg(png.size(), QImage::Format_RGB32);
+        svg.fill(Qt::magenta); // what the drawing leaves uncovered shows
+        QSvgRenderer renderer(WindowSvg(window));
+        ASSERT_TRUE(renderer.isValid());
+        QPainter painter(&svg);
+        renderer.render(&painter, QRectF(0, 0, png.width(), png.height()));
+        painter.end();
+        if (const QByteArray dir = qgetenv("REGENBOGEN_SVG_DUMP"); !dir.isEmpty()) {
+            png.save(dir + "/" + name + ".png");
+            svg.save(dir + "/" + name + ".svg.png");
+        }
+        const int tol = 64, reach = 2, few = 40;
+        const Misses lost = Unlike(png, svg, reach, tol), added = Unlike(svg, png, reach, tol);
+        std::printf("%s %dx%d: only in the image %d (%d at %d,%d), only in the SVG %d (%d at %d,%d)\n", name,
+                    png.width(), png.height(), lost.all, lost.worst, lost.at.x(), lost.at.y(), added.all,
+                    added.worst, added.at.x(), added.at.y());
+        EXPECT_LE(lost.worst, few) << "shown in the image, not in the SVG";
+        EXPECT_LE(added.worst, few) << "shown in the SVG, not in the image";
+        window->hide();
+    }
 }
 
 TEST_F(Export, TablesHoldTheNumbersBehindTheWindow)
