@@ -74,7 +74,7 @@ QString Form5::DescribeBars() const
 
 void Form5::DescribePictures()
 {
-    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation());
+    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation() + mieDescription_);
 
     const PictureState &p = shown_;
     // The whole-drop runs draw their sum without reporting it.

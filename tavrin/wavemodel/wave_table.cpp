@@ -45,7 +45,7 @@ QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurve
     const std::string bar = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Balken"));
     const std::string curve = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Theorie"));
     for (const WaveBar &b : bars) Add(table, bar, b);
-    for (const WaveCurvePoint &p : theory) Add(table, curve, p);
+    for (const WaveCurvePoint &p : theory) Add(table, p.mie ? std::string("Mie") : curve, p);
     return QByteArray::fromStdString(table.Str());
 }
 

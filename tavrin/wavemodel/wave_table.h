@@ -35,6 +35,7 @@ struct WaveCurvePoint {
     QString polarisation;
     bool outerReflection = false;
     QString scaledTo; // the phasor model whose bars it was scaled to; not a column
+    bool mie = false; // a curve of Lorenz–Mie theory, in the series "Mie"; its model is the choice of paths
 };
 
 // The name of the phasor sum over the fan of rays.

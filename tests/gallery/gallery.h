@@ -19,6 +19,7 @@ void TavrinStartScenes(const Shoot &shoot);
 void TavrinRayScenes(const Shoot &shoot);
 void TavrinWaveScenes(const Shoot &shoot);
 void TavrinWaveOpticsScenes(const Shoot &shoot);
+void TavrinMieScenes(const Shoot &shoot);
 
 // Lets queued paints and pending updates run, so the shot shows them.
 void Settle();
