@@ -9,6 +9,7 @@
 // perpendicular ones below 1 mm, and the light of the outer reflection in
 // Alexander's band (full Mie: 0.7–0.9 % of the peak's intensity one degree
 // outside the bow for drops of 1–2 mm; a factor of two is allowed).
+#include "optics/mie_debye.h"
 #include "tavrin/wavemodel/model/airy_theory.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
 #include "tavrin/wavemodel/model/polarisation_degree.h"
@@ -111,4 +112,37 @@ TEST(PolarisedBow, OuterReflectionLightsAlexandersBand)
         EXPECT_GT(with / n / peak, 0.0035);
         EXPECT_LT(with / n / peak, 0.018);
     }
+}
+
+// Against a second method: the Lorenz–Mie solution's bow term (Debye
+// p = 2, optics/mie_debye.h) for unpolarised light, drops of 1 and 2 mm in
+// red and blue: the main bow within 0.05°, the first inner bow's height
+// relative to it within 10 %.
+TEST(PolarisedBow, UnpolarisedBowFollowsMiesBowTerm)
+{
+    for (WaveColour c : {WaveColour::Red, WaveColour::Blue})
+        for (double d : {1000.0, 2000.0}) {
+            const Bow bow(c, d);
+            const double n = WaterIndex(c), ka = SizeParameter(d, WavelengthMicrons(c));
+            std::vector<double> t;
+            for (double th = 43.0; th >= 40.0; th -= 0.005) t.push_back(Rad(th));
+            const auto mie = rb::optics::BowTermAmplitudes(n, ka, t);
+            std::vector<double> im, iw;
+            for (std::size_t i = 0; i < t.size(); ++i) {
+                im.push_back(std::norm(mie[i].s1) + std::norm(mie[i].s2));
+                iw.push_back(std::pow(bow.s.Amplitude(t[i]), 2) + std::pow(bow.p.Amplitude(t[i]), 2));
+            }
+            // The main maximum and the next maximum inwards, as (index, relative height).
+            auto shape = [](const std::vector<double> &v) {
+                std::size_t k = std::max_element(v.begin(), v.end()) - v.begin();
+                const std::size_t main = k;
+                while (k + 1 < v.size() && v[k + 1] < v[k]) ++k;
+                while (k + 1 < v.size() && v[k + 1] >= v[k]) ++k;
+                return std::pair{main, v[k] / v[main]};
+            };
+            const auto [mainMie, innerMie] = shape(im);
+            const auto [mainModel, innerModel] = shape(iw);
+            EXPECT_NEAR(t[mainModel], t[mainMie], Rad(0.05)) << d;
+            EXPECT_NEAR(innerModel / innerMie, 1.0, 0.10) << d;
+        }
 }

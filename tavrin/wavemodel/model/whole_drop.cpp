@@ -112,8 +112,8 @@ WholeDropFan::WholeDropFan(double n, double ka, double thetaFrom, double thetaTo
         const double u = kFanFrom + j * step_;
         const RayGeometry g = Geometry(u, n);
         u_.push_back(u);
-        const double light = physical ? PhasorLength(component, g.alpha, g.beta) * std::sqrt(u * g.stripWidth / uRainbow)
-                                      : g.stripWidth;
+        const double light =
+            physical ? PhasorLength(component, g.alpha, g.beta) * std::sqrt(u / uRainbow) * g.stripWidth : g.stripWidth;
         weight_.push_back(light * Fade(u, fullTo, fanTo));
         // The constant part of the phase is large (up to 10⁵ radians);
         // reduced to one turn it leaves the sine and cosine their digits.

@@ -34,13 +34,15 @@
 // one, worked as wave optics does it for a sphere:
 //   - each ray's weight carries its three Fresnel amplitudes (in, reflected
 //     inside, out) for that component;
-//   - the wavefront's amplitude follows the light it carries: a strip du of
-//     the incoming ring (area ∝ u·du) spreads over dp of the emerging
-//     wavefront, on a ring of its own; the azimuthal part of the sum over
-//     that ring, done by stationary phase, leaves √(ρ / sin θ). Together
-//     the weight becomes √(u·dp/du) / √(sin θ) (normalised to 1 at the
-//     rainbow ray and at its angle θ_R), which in the ray limit gives the
-//     geometric intensity u·du / (sin θ·dθ) of every ray;
+//   - the wavefront is three-dimensional: each strip is a ring round the
+//     axis, which brings in light in proportion to its radius, and the
+//     sum over the ring's azimuth, done by stationary phase, leaves
+//     1/√(sin θ). The weight becomes dp/du · √(u / u_R) · √(sin θ_R /
+//     sin θ), 1 at the rainbow ray and at θ_R, the strip width dp/du kept
+//     as in Airy's uniform wavefront. (An amplitude that follows the flux
+//     along the wavefront, √(dp/du) instead of dp/du, does worse against
+//     Mie's bow term: it lets the nearly still exit point near u_s add a
+//     term of its own, and the inner bows' heights stray by 15 %.);
 //   - the fan is faded out only between 0.95 and 0.972, beyond every outer
 //     ray of Bild III (u ≈ 0.95 leaves at 38.5°), so no ray of a pair is
 //     weakened.
