@@ -83,12 +83,14 @@ void Form5::MakeMieControls()
     Frame3D4->layout()->removeWidget(Check2);
     AddOpticsRow(Check2, false);
     AddOpticsRow(Check3, false);
-    Option3D12 = MakeOption(Frame3D4, tr("alle Wege"), kModelFont, true);
+    Option3D12 = MakeOption(Frame3D4, tr("alle Wege"), kModelFont, false);
     Option3D13 = MakeOption(Frame3D4, tr("nur Bogenstrahl"), kModelFont, false);
-    // A group of their own, apart from the polarisation options beside them.
+    // A group of their own, apart from the polarisation options beside them;
+    // checked only once in it, or it would uncheck "ohne".
     auto *paths = new QButtonGroup(Frame3D4);
     paths->addButton(Option3D12);
     paths->addButton(Option3D13);
+    Option3D12->setChecked(true);
     AddOpticsRow(Option3D12, false);
     AddOpticsRow(Option3D13, false);
     Check3->setAccessibleDescription(
