@@ -157,17 +157,20 @@ void Form5::StartMie()
                                   .paths = Option3D13->isChecked() ? MiePaths::BowRay : MiePaths::All,
                                   .pixels = std::max(1, int(std::lround(Picture1->width() * devicePixelRatioF())))};
     const bool wholeDrop = model.phasorModel == PhasorModel::WholeDrop;
+    // Airy's main maximum stands as high as the whole drop's bars are
+    // scaled, or as the fan's tallest bar. The fan's sweep is worked out
+    // here, as for Airy's curve: it cannot be stopped midway, and a worker
+    // must stop within a block when the window closes.
+    double peak = kWholeDropPeak;
+    if (!wholeDrop) {
+        WaveModel probe = model; // leaves the window's ray state alone
+        const std::vector<double> a = SweepAmplitudes(probe);
+        peak = kFanUnitsPerAmplitude * *std::max_element(a.begin(), a.end());
+    }
     auto job = std::make_shared<MieJob>();
     std::atomic<bool> &cancel = job->cancel, &done = job->done;
-    job->worker = std::thread([this, &cancel, &done, request, wholeDrop, generation, probe = model,
-                               started = std::chrono::steady_clock::now()]() mutable {
-        // Airy's main maximum stands as high as the whole drop's bars are
-        // scaled, or as the fan's tallest bar.
-        double peak = kWholeDropPeak;
-        if (!wholeDrop) {
-            const std::vector<double> a = SweepAmplitudes(probe);
-            peak = kFanUnitsPerAmplitude * *std::max_element(a.begin(), a.end());
-        }
+    job->worker = std::thread([this, &cancel, &done, request, wholeDrop, generation, peak,
+                               started = std::chrono::steady_clock::now()] {
         std::vector<double> heights = MieCurveHeights(request, peak, cancel);
         if (heights.empty()) {
             done = true;
