@@ -16,7 +16,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 # The tests whose code under test runs threads of its own.
-TSAN_TESTS ?= optics_test wavemodel_test tavrin_mie_window_test
+TSAN_TESTS ?= optics_test wavemodel_test
 BENCH_BUILD?= build-bench
 APP        ?= tavrin
 JOBS       ?= $(shell nproc)
