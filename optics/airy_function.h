@@ -12,7 +12,8 @@ namespace rb::optics {
 double AiryAi(double x);
 
 // The first maxima of |Ai(−z)|: z = |a′_s|, the zeros of Ai′.
-constexpr double kAiryMaxima[] = {1.018792971647471, 3.248197582179837, 4.820099211178736};
+constexpr double kAiryMaxima[] = {1.018792971647471, 3.248197582179837, 4.820099211178736, 6.163307355639486,
+                                  7.372177255047770};
 // Ai(a′_1): the height of the main maximum.
 constexpr double kAiryPeak = 0.5356566560156999;
 

@@ -63,6 +63,13 @@ public:
     void Option3D10_Click();
     void Option3D11_Click();
     void Check2_Click();
+    // Lorenz–Mie theory over Bild III (form5_mie.cpp): on or off, and all
+    // paths or the bow ray only. The curve is computed off this thread.
+    void Check3_Click();
+    void Option3D12_Click();
+    void Option3D13_Click();
+    bool MieBusy() const;
+    double MieMilliseconds() const { return mieMs_; } // the latest curve's, from request to drawing
     void VScroll1_Change();
     // The sweep's pace: ¼×, ½×, 1×, 2×, 4×.
     void Combo1_Change(int index);
@@ -97,7 +104,9 @@ public:
     QGroupBox *Frame3D4;
     QRadioButton *Option3D8, *Option3D9, *Option3D10, *Option3D11; // ohne, s, p, unpolarisiert
     QCheckBox *Check2;     // "Außenreflexion"
-    QCheckBox *Check3;     // "Werte": the angles of the bows written on Bild III
+    QCheckBox *Check3;     // "Mie-Theorie"
+    QRadioButton *Option3D12, *Option3D13; // "alle Wege", "nur Bogenstrahl"
+    QCheckBox *Check4;     // "Werte": the angles of the bows written on Bild III
     // The values on Bild III: the tallest bar, the first and second inner bow.
     QLabel *Label17, *Label18, *Label19;
     QLabel *Label16;       // Bild I's legend of the s and p chains
@@ -167,6 +176,12 @@ private:
     void ShowValues();
     QString DescribeValues() const;
     QString DescribePolarisation() const;
+    struct MieJob;
+    void MakeMieControls();
+    void StartMie();
+    void CancelMie();
+    void MieAfterSweep(unsigned generationBefore);
+    void ShowMie(unsigned generation, const std::vector<double> &heights, double unitsPerAmplitude);
     void MakePictures();
     void PlaceColumn();
     void ScalePictures();
@@ -188,6 +203,14 @@ private:
     std::vector<QLabel *> moreDescartes_;
     std::unique_ptr<WaveRuns> runs_;
     RunNesting nesting_{this};
+    // The Mie curve being computed, if any (its destruction stops and joins
+    // the worker); a change of settings counts the generation up, so a
+    // result that arrives late is dropped.
+    std::shared_ptr<MieJob> mieJob_;
+    std::vector<std::shared_ptr<MieJob>> mieRetired_; // stopped, not yet joined
+    unsigned mieGeneration_ = 0;
+    QString mieDescription_;
+    double mieMs_ = -1;
 };
 
 } // namespace rb::tavrin

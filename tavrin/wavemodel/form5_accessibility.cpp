@@ -90,7 +90,7 @@ std::vector<std::size_t> Form5::Bows(int innerBows) const
 void Form5::DescribePictures()
 {
     ShowValues();
-    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation() + DescribeValues());
+    Picture1->setAccessibleDescription(DescribeBars() + DescribePolarisation() + mieDescription_ + DescribeValues());
 
     const PictureState &p = shown_;
     // The whole-drop runs draw their sum without reporting it.

@@ -61,7 +61,9 @@ void Form5::Command2_Click()
     shown_.lastSweepFrom = shown_.bars.size();
     shown_.c = shown_.s = std::nan(""); // until a run reports its sum
     const bool figures = model.drawFigures;
+    const unsigned mieBefore = mieGeneration_;
     RunCounted([this] { return runs_->AutomaticSweep(); });
+    MieAfterSweep(mieBefore);
     if (figures) {
         shown_.figures = Figures::Sweep;
         shown_.singleRays = 0;

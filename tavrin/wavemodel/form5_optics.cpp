@@ -62,6 +62,7 @@ void Form5::MakeOpticsFrame()
     Check2 = new QCheckBox(tr("Außenreflexion"), Frame3D4);
     Check2->setFont(UiFont(kModelFont.points, kModelFont.bold));
     AddOpticsRow(Check2, true);
+    MakeMieControls();
     AddOpticsRow(MakeValuesBox(), true);
 
     // Bild I's legend, shown while both chains of unpolarised light are.

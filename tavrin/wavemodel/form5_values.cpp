@@ -60,9 +60,9 @@ bool HasLines(const QImage &image, const QRect &area)
 
 QCheckBox *Form5::MakeValuesBox()
 {
-    Check3 = new QCheckBox(tr("Werte"), Frame3D4);
-    Check3->setFont(UiFont(kModelFont.points, kModelFont.bold));
-    Check3->setAccessibleDescription(tr("Werte im Diagramm"));
+    Check4 = new QCheckBox(tr("Werte"), Frame3D4);
+    Check4->setFont(UiFont(kModelFont.points, kModelFont.bold));
+    Check4->setAccessibleDescription(tr("Werte im Diagramm"));
     Label17 = MakeClearLabel(Picture1, QString(), kModelFont);
     Label18 = MakeClearLabel(Picture1, QString(), kModelFont);
     Label19 = MakeClearLabel(Picture1, QString(), kModelFont);
@@ -71,13 +71,13 @@ QCheckBox *Form5::MakeValuesBox()
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }
-    connect(Check3, &QCheckBox::toggled, this, [this] { DescribePictures(); });
-    return Check3;
+    connect(Check4, &QCheckBox::toggled, this, [this] { DescribePictures(); });
+    return Check4;
 }
 
 std::vector<WaveMark> Form5::ValueMarks() const
 {
-    if (!Check3->isChecked()) return {};
+    if (!Check4->isChecked()) return {};
     const QString names[] = {tr("höchster Balken"), tr("1. innerer Bogen"), tr("2. innerer Bogen")};
     std::vector<WaveMark> marks;
     const std::vector<std::size_t> bows = Bows(kInnerBowsShown);
@@ -91,7 +91,7 @@ void Form5::ShowValues()
 {
     const std::vector<QLabel *> labels{Label17, Label18, Label19};
     for (QLabel *l : labels) l->hide();
-    if (!Check3->isChecked() || shown_.bars.empty()) return;
+    if (!Check4->isChecked() || shown_.bars.empty()) return;
 
     // The highest bar top in each pixel column, all bars since "cls".
     const ScaleMap m = Picture1->Map();
@@ -145,7 +145,7 @@ void Form5::ShowValues()
 
 QString Form5::DescribeValues() const
 {
-    if (!Check3->isChecked() || shown_.bars.empty()) return QString();
+    if (!Check4->isChecked() || shown_.bars.empty()) return QString();
     QStringList values;
     for (std::size_t i : Bows(kInnerBowsShown)) values << AngleText(AngleScaleDegrees(shown_.bars[i].x, model.piValue));
     return tr("; Werte im Bild: %1").arg(values.join(QStringLiteral(", ")));

@@ -57,7 +57,7 @@ QByteArray WaveCsv(const std::vector<WaveBar> &bars, const std::vector<WaveCurve
     const std::string bar = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Balken"));
     const std::string curve = Text(QT_TRANSLATE_NOOP("rb::tavrin::Form5", "Theorie"));
     for (const WaveBar &b : bars) Add(table, bar, b, marked);
-    for (const WaveCurvePoint &p : theory) Add(table, curve, p, marked);
+    for (const WaveCurvePoint &p : theory) Add(table, p.mie ? std::string("Mie") : curve, p, marked);
     for (const WaveMark &m : marks)
         if (m.bar < bars.size()) Add(table, bar, bars[m.bar], marked, m.name);
     return QByteArray::fromStdString(table.Str());

@@ -37,6 +37,7 @@ struct WaveCurvePoint {
     QString polarisation;
     bool outerReflection = false;
     QString scaledTo; // the phasor model whose bars it was scaled to; not a column
+    bool mie = false; // a curve of Lorenz–Mie theory, in the series "Mie"; its model is the choice of paths
 };
 
 // A bar marked with its value on Bild III: its index among the bars and

@@ -22,6 +22,7 @@ void TavrinRayScenes(const Shoot &shoot);
 void TavrinWaveScenes(const Shoot &shoot);
 void TavrinWaveOpticsScenes(const Shoot &shoot);
 void TavrinSunlightScenes(const Shoot &shoot);
+void TavrinMieScenes(const Shoot &shoot);
 
 // Lets queued paints and pending updates run, so the shot shows them.
 void Settle();

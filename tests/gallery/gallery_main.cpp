@@ -55,6 +55,7 @@ int main(int argc, char **argv)
         rb::gallery::TavrinWaveScenes(shootIn);
         rb::gallery::TavrinWaveOpticsScenes(shootIn);
         rb::gallery::TavrinSunlightScenes(shootIn);
+        rb::gallery::TavrinMieScenes(shootIn);
     }
     const QScreen *s = QGuiApplication::primaryScreen();
     std::printf("%d pictures, screen %dx%d at pixel ratio %g\n", written, s->geometry().width(),

@@ -56,7 +56,7 @@ void TavrinWaveOpticsScenes(const Shoot &shoot)
     form.Option3D8->click();
     form.Option3D6->click();
     form.Check1->click();
-    form.Check3->click();
+    form.Check4->click();
     form.Command2->click();
     shoot(&form, QStringLiteral("tavrin-wave-values"));
     windows.Reset();

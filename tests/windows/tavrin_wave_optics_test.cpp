@@ -163,14 +163,14 @@ TEST_F(WaveWindow, ValuesStandClearInBildIIIAndGoIntoTheTable)
 {
     Form5 &f = Open();
     const std::vector<QLabel *> values{f.Label17, f.Label18, f.Label19};
-    EXPECT_FALSE(f.Check3->isChecked());
+    EXPECT_FALSE(f.Check4->isChecked());
     f.Option3D5->click();
     f.Check1->click();
     f.Command2_Click();
     for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
     EXPECT_EQ(TableRows(f)[0].size(), 8);
 
-    f.Check3->click();
+    f.Check4->click();
     const std::size_t before = f.bars.size();
     f.Command2_Click();
     const ScaleMap m = f.Picture1->Map();
@@ -219,7 +219,7 @@ TEST_F(WaveWindow, ValuesStandClearInBildIIIAndGoIntoTheTable)
     for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
     f.Command2_Click();
     EXPECT_TRUE(f.Label17->isVisible());
-    f.Check3->click();
+    f.Check4->click();
     for (const QLabel *l : values) EXPECT_FALSE(l->isVisible());
     EXPECT_EQ(TableRows(f)[0].size(), 8);
 }

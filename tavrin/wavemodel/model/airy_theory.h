@@ -34,7 +34,7 @@ struct AiryBow {
     double Z(double theta) const;
     // |Ai(−z)| relative to the main maximum: 1 there.
     double Relative(double theta) const;
-    // The angle of the s-th maximum, s = 1 for the main bow.
+    // The angle of the s-th maximum, s = 1 for the main bow, up to s = 5.
     double MaximumAngle(int s) const;
 };
 
