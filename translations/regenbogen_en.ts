@@ -820,6 +820,38 @@ Do you want to replace it?</translation>
         <source>Sonnenlicht …</source>
         <translation>Sunlight …</translation>
     </message>
+    <message>
+        <source>Mie-Theorie</source>
+        <translation>Mie theory</translation>
+    </message>
+    <message>
+        <source>alle Wege</source>
+        <translation>all paths</translation>
+    </message>
+    <message>
+        <source>nur Bogenstrahl</source>
+        <translation>bow ray only</translation>
+    </message>
+    <message>
+        <source>Die exakte Kurve der Lorenz-Mie-Theorie in Bild III, schwarz, als Amplitude: das Hauptmaximum des Bogenterms so hoch wie das der Airy-Theorie</source>
+        <translation>The exact curve of Lorenz-Mie theory in Figure III, black, as an amplitude: the main maximum of the bow term as high as that of Airy theory</translation>
+    </message>
+    <message>
+        <source>Mie-Theorie: die ganze Reihe, mit dem außen gespiegelten Licht</source>
+        <translation>Mie theory: the whole series, with the light reflected off the outside</translation>
+    </message>
+    <message>
+        <source>Mie-Theorie: nur das einmal innen gespiegelte Licht (Debye p = 2)</source>
+        <translation>Mie theory: only the light reflected once inside (Debye p = 2)</translation>
+    </message>
+    <message>
+        <source>; Mie-Theorie (%1): höchstes Maximum bei %2</source>
+        <translation>; Mie theory (%1): tallest maximum at %2</translation>
+    </message>
+    <message>
+        <source>, innere Bögen bei %1</source>
+        <translation>, inner bows at %1</translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::SunForm</name>
@@ -954,38 +986,6 @@ Do you want to replace it?</translation>
             <numerusform>; and %n single ray</numerusform>
             <numerusform>; and %n single rays</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Mie-Theorie</source>
-        <translation>Mie theory</translation>
-    </message>
-    <message>
-        <source>alle Wege</source>
-        <translation>all paths</translation>
-    </message>
-    <message>
-        <source>nur Bogenstrahl</source>
-        <translation>bow ray only</translation>
-    </message>
-    <message>
-        <source>Die exakte Kurve der Lorenz-Mie-Theorie in Bild III, schwarz, als Amplitude: das Hauptmaximum des Bogenterms so hoch wie das der Airy-Theorie</source>
-        <translation>The exact curve of Lorenz-Mie theory in Figure III, black, as an amplitude: the main maximum of the bow term as high as that of Airy theory</translation>
-    </message>
-    <message>
-        <source>Mie-Theorie: die ganze Reihe, mit dem außen gespiegelten Licht</source>
-        <translation>Mie theory: the whole series, with the light reflected off the outside</translation>
-    </message>
-    <message>
-        <source>Mie-Theorie: nur das einmal innen gespiegelte Licht (Debye p = 2)</source>
-        <translation>Mie theory: only the light reflected once inside (Debye p = 2)</translation>
-    </message>
-    <message>
-        <source>; Mie-Theorie (%1): höchstes Maximum bei %2</source>
-        <translation>; Mie theory (%1): tallest maximum at %2</translation>
-    </message>
-    <message>
-        <source>, innere Bögen bei %1</source>
-        <translation>, inner bows at %1</translation>
     </message>
 </context>
 <context>

@@ -47,13 +47,16 @@ void Form5::MakeOpticsFrame()
     Frame3D4 = MakeFrame(Picture1, tr("Wellenoptik"), kOnOffFont);
     Frame3D4->setAttribute(Qt::WA_NoMousePropagation);
     auto *grid = new QGridLayout(Frame3D4);
-    grid->setContentsMargins(4, 0, 4, 2);
+    grid->setContentsMargins(4, 0, 4, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
 
     auto *title = MakeClearLabel(Frame3D4, tr("Polarisation:"), kModelFont);
     title->setWordWrap(false);
-    AddOpticsRow(title, true);
+    AddOpticsRow(title, false);
+    // The values share the title's row: one row more and the frame's foot
+    // would reach down to the bars of the bow.
+    AddOpticsRow(MakeValuesBox(), false);
     Option3D8 = MakeOption(Frame3D4, tr("ohne"), kModelFont, true);
     Option3D9 = MakeOption(Frame3D4, tr("senkrecht (s)"), kModelFont, false);
     Option3D10 = MakeOption(Frame3D4, tr("parallel (p)"), kModelFont, false);
@@ -63,7 +66,6 @@ void Form5::MakeOpticsFrame()
     Check2->setFont(UiFont(kModelFont.points, kModelFont.bold));
     AddOpticsRow(Check2, true);
     MakeMieControls();
-    AddOpticsRow(MakeValuesBox(), true);
 
     // Bild I's legend, shown while both chains of unpolarised light are.
     Label16 = MakeClearLabel(Picture3, QString(), kModelFont);
