@@ -29,7 +29,8 @@ void AddSaveOption(CommandLine &commandLine, QString &savePath)
 }
 } // namespace
 
-int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow &openWindow, SaveOption save)
+int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow &openWindow, SaveOption save,
+               const OpenWindow &openSaved)
 {
     QString savePath;
     if (save == SaveOption::Offered) AddSaveOption(commandLine, savePath);
@@ -69,7 +70,7 @@ int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow
     InitApplication(app, language);
     InstallDesktopIdentity(app, commandLine);
     // Declared after the application, so it goes first.
-    const std::shared_ptr<QWidget> window = openWindow();
+    const std::shared_ptr<QWidget> window = !savePath.isEmpty() && openSaved ? openSaved() : openWindow();
     if (!savePath.isEmpty()) return SaveWithoutDisplay(window.get(), savePath, commandLine.Program());
     window->show();
     return app.exec();
