@@ -9,7 +9,6 @@
 #include "common/widgets/printable.h"
 #include "common/widgets/window_frame.h"
 #include "common/widgets/zoom.h"
-#include "common/widgets/zoom_style.h"
 
 #include <QApplication>
 #include <QByteArrayList>
@@ -150,7 +149,6 @@ void InitApplication(QApplication &app, std::optional<Language> language)
     InstallLanguage(app, ChooseLanguage(language));
     // The zoom asked for on the command line, as far as this screen allows.
     RequestZoom(RequestedZoom());
-    if (Zoom() > kMinZoom) UseZoomStyle();
     app.setFont(UiFont(8.25, false));
     InstallFocusFrames(app);
     // A window's close ends the program through its own handler.

@@ -6,11 +6,12 @@
 // The user asks for a zoom (on the command line or with Ctrl+Plus, Ctrl+Minus
 // and Ctrl+0); the program gets the largest zoom not above that at which its
 // windows still fit the screen. At zoom z the layout counts z logical pixels
-// where it counted one: 1/1440 inch, fonts, pens, focus frames and the
-// indicators of option buttons all grow by z. A window sized as a share of
-// the screen keeps its size and finds its design laid out on a screen z
-// times smaller; every window is laid out and checked on screens down to
-// kSmallestScreen, so that is the limit of the zoom.
+// where it counted one: 1/1440 inch, fonts, pens and focus frames all grow
+// by z. A window sized as a share of the screen keeps its size and finds
+// its design laid out on a screen z times smaller; every window is laid out
+// and checked on screens down to kSmallestScreen, so that is the limit of
+// the program's zoom. A window of a fixed design size may grow further on
+// its own, up to the zoom asked for, while it fits its screen.
 #pragma once
 
 #include <QSize>
@@ -24,8 +25,8 @@ constexpr double kMaxZoom = 3.0;
 // A key press changes the zoom by this much.
 constexpr double kZoomStep = 0.25;
 // The smallest screen, in logical pixels, the windows' layouts are made for
-// and checked on (a full-HD screen at twice the pixel density).
-constexpr QSize kSmallestScreen(960, 540);
+// and checked on.
+constexpr QSize kSmallestScreen(1024, 768);
 
 // The zoom the program works at now, and the one the user asked for.
 double Zoom();

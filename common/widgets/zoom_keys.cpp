@@ -5,11 +5,11 @@
 #include "common/widgets/form.h"
 
 #include "common/widgets/zoom.h"
-#include "common/widgets/zoom_style.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QShortcut>
+#include <algorithm>
 #include <cmath>
 
 namespace rb {
@@ -46,14 +46,17 @@ void Form::AddZoomKeys()
 void Form::StepZoom(int direction)
 {
     const double from = Zoom();
-    // Steps go from the zoom the program has, not from a larger one asked
-    // for earlier that did not fit: every press shows.
-    const double grid = from / kZoomStep;
+    // Steps go from the largest zoom a window has, not from a larger one
+    // asked for earlier that did not fit: every press shows.
+    double shown = from;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *form = qobject_cast<Form *>(top); form && form->isVisible())
+            shown = std::max(shown, form->WindowZoom());
+    const double grid = shown / kZoomStep;
     double wanted = kMinZoom;
     if (direction > 0) wanted = (std::floor(grid + 1e-9) + 1) * kZoomStep;
     if (direction < 0) wanted = (std::ceil(grid - 1e-9) - 1) * kZoomStep;
     RequestZoom(wanted);
-    if (Zoom() > kMinZoom) UseZoomStyle();
     if (Zoom() != from) {
         QFont appFont = QApplication::font();
         appFont.setPointSizeF(appFont.pointSizeF() * Zoom() / from);

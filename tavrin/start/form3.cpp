@@ -144,7 +144,9 @@ void Form3::LayOut()
     const double frameWidth = OuterWidthTwips() - WidthTwips(), frameHeight = OuterHeightTwips() - HeightTwips();
     const double room =
         std::min((ScreenWidthTwips() - frameWidth) / kClientWidth, (ScreenHeightTwips() - frameHeight) / kClientHeight);
-    const double zoom = std::min(1.0, room);
+    // Beyond the program's zoom the window grows on its own, up to the zoom
+    // asked for, as far as its screen has room.
+    const double zoom = std::min(std::max(1.0, RequestedZoom() / Zoom()), room);
     // The design is placed again at every layout: the presentation zoom
     // may have changed what its inches are on the screen.
     PlaceControls(zoom);

@@ -53,7 +53,7 @@ signals:
 
 protected:
     void LayOut() override;
-    // The program's zoom times the share the window shrinks to on its screen.
+    // The program's zoom times the factor the window's design is laid out at.
     double OwnZoom() const override;
 
 private:
