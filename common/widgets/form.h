@@ -41,6 +41,9 @@ public:
     // Ctrl+Minus step it by kZoomStep, Ctrl+0 goes back to 1. direction is
     // +1, -1 or 0.
     static void StepZoom(int direction);
+    // Asks for a zoom and brings the program's windows and fonts to the
+    // zoom they get.
+    static void SetProgramZoom(double requested);
     // Takes up the program's zoom after it changed from `from`: fonts,
     // layout, pens, and the title's note.
     void FollowZoom(double from);

@@ -77,7 +77,7 @@ int Picture::PenPixels(int width) const
 {
     const int base = std::max(1, int(std::lround(width * dpr_)));
     if (penZoom_ <= 1.0) return base;
-    int zoomed = int(std::lround(width * dpr_ * penZoom_));
+    int zoomed = int(std::ceil(width * dpr_ * penZoom_ - kPenRoundDown));
     // Lines that stand a fixed distance apart widen only while a pixel of
     // the background stays between them.
     if (linesApart_ > 0)

@@ -34,6 +34,11 @@ void RequestZoom(double requested)
     currentZoom = qGuiApp ? ZoomThatFits(requestedZoom, QGuiApplication::primaryScreen()) : requestedZoom;
 }
 
-int Zoomed(int base, double zoom) { return std::max(base, int(std::lround(base * std::max(zoom, 1.0)))); }
+int Zoomed(int base, double zoom)
+{
+    // Rounded up from a little above the half: at the zoom a full-HD screen
+    // allows (1.4) a hairline gets its second pixel, at 1.25 not yet.
+    return std::max(base, int(std::ceil(base * std::max(zoom, 1.0) - kPenRoundDown)));
+}
 
 } // namespace rb

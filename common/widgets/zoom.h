@@ -39,6 +39,8 @@ double ZoomThatFits(double requested, const QScreen *screen);
 // the application exists only the request is kept.
 void RequestZoom(double requested);
 
+// How far below a whole pixel a zoomed pen may fall and still be rounded up.
+constexpr double kPenRoundDown = 0.35;
 // Whole pixels of a pen, a frame or a mark that is `base` logical pixels
 // wide at zoom 1, at zoom `zoom`: never thinner than at zoom 1.
 int Zoomed(int base, double zoom);

@@ -56,7 +56,13 @@ void Form::StepZoom(int direction)
     double wanted = kMinZoom;
     if (direction > 0) wanted = (std::floor(grid + 1e-9) + 1) * kZoomStep;
     if (direction < 0) wanted = (std::ceil(grid - 1e-9) - 1) * kZoomStep;
-    RequestZoom(wanted);
+    SetProgramZoom(wanted);
+}
+
+void Form::SetProgramZoom(double requested)
+{
+    const double from = Zoom(), askedBefore = RequestedZoom();
+    RequestZoom(requested);
     if (Zoom() != from) {
         QFont appFont = QApplication::font();
         appFont.setPointSizeF(appFont.pointSizeF() * Zoom() / from);
@@ -64,7 +70,9 @@ void Form::StepZoom(int direction)
     }
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (auto *form = qobject_cast<Form *>(top)) {
-            if (Zoom() != from) form->FollowZoom(from);
+            // A window that grows beyond the program's zoom follows the
+            // zoom asked for too.
+            if (Zoom() != from || RequestedZoom() != askedBefore) form->FollowZoom(from);
             form->ShowZoomNote();
         }
     }
