@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QShortcut>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +24,25 @@ void ScaleFont(QWidget *w, double ratio)
     if (!(f.resolveMask() & QFont::SizeResolved) || f.pointSizeF() <= 0) return;
     f.setPointSizeF(f.pointSizeF() * ratio);
     w->setFont(f);
+}
+
+// Controls a window places once, when it is made, keep their place in the
+// design: their geometry at zoom 1 is remembered and scaled to the new zoom.
+// Those the layout places are placed anew after this.
+void ScaleGeometry(QWidget *w, double from)
+{
+    static const char *const kDesign = "rbDesignGeometry";
+    QVariant design = w->property(kDesign);
+    if (!design.isValid()) {
+        const QRectF g(w->geometry());
+        design = QRectF(g.topLeft() / from, g.size() / from);
+        w->setProperty(kDesign, design);
+    }
+    const QRectF d = design.toRectF();
+    const double z = Zoom();
+    const int x = int(std::lround(d.left() * z)), y = int(std::lround(d.top() * z));
+    w->setGeometry(x, y, std::max(1, int(std::lround(d.right() * z)) - x),
+                   std::max(1, int(std::lround(d.bottom() * z)) - y));
 }
 
 QString ZoomText(double z) { return QLocale().toString(z, 'g', 3); }
@@ -82,7 +102,11 @@ void Form::FollowZoom(double from)
 {
     const double ratio = Zoom() / from;
     ScaleFont(this, ratio);
-    for (QWidget *w : findChildren<QWidget *>()) ScaleFont(w, ratio);
+    for (QWidget *w : findChildren<QWidget *>()) {
+        ScaleFont(w, ratio);
+        // A popup is placed when it opens.
+        if (w->window() == this) ScaleGeometry(w, from);
+    }
     LayOut();
     RefreshZoom();
     for (Picture *p : findChildren<Picture *>()) p->RefreshZoom();

@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 using namespace rb;
 using namespace rb::testing;
 
@@ -94,11 +96,13 @@ INSTANTIATE_TEST_SUITE_P(AskedFor, Zoomed, ::testing::Values(1.0, 1.5, 2.0));
 QStringList Layout(const QWidget &window)
 {
     QStringList rows;
-    for (const QWidget *w : window.findChildren<QWidget *>())
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->window() != &window) continue; // popups are laid out when they open
         rows << QStringLiteral("%1 %2,%3 %4x%5 %6px")
                     .arg(QString::fromLatin1(w->metaObject()->className()))
                     .arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                     .arg(QFontInfo(w->font()).pixelSize());
+    }
     rows << QStringLiteral("window %1x%2").arg(window.width()).arg(window.height());
     return rows;
 }
@@ -107,17 +111,24 @@ TEST_F(TavrinWindows, ZoomOneAfterAZoomIsTheLayoutOfZoomOne)
 {
     tavrin::Form3 &start = tavrin::Navigation::Get().StartForm();
     tavrin::form2 &ray = tavrin::Navigation::Get().RayForm();
-    for (Form *f : {static_cast<Form *>(&start), static_cast<Form *>(&ray)}) f->show();
-    ASSERT_TRUE(Settle(&ray));
-    const QStringList startBefore = Layout(start), rayBefore = Layout(ray);
+    tavrin::Form5 &wave = tavrin::Navigation::Get().WaveForm();
+    for (Form *f : std::initializer_list<Form *>{&start, &ray, &wave}) f->show();
+    ASSERT_TRUE(Settle(&wave));
+    const QStringList startBefore = Layout(start), rayBefore = Layout(ray), waveBefore = Layout(wave);
     Form::StepZoom(+1);
     Form::StepZoom(+1);
-    ASSERT_TRUE(Settle(&ray));
+    ASSERT_TRUE(Settle(&wave));
     EXPECT_NE(Layout(start), startBefore);
+    // Zoomed while open, the controls placed once when the window was made
+    // keep their place in the design.
+    EXPECT_TRUE(ClippedTexts(&wave).isEmpty()) << ClippedTexts(&wave).join(u'\n').toStdString();
+    EXPECT_TRUE(OverlappingControls(&wave, {{wave.Picture1, wave.Picture2}}).isEmpty())
+        << OverlappingControls(&wave, {{wave.Picture1, wave.Picture2}}).join(u'\n').toStdString();
     Form::StepZoom(0);
-    ASSERT_TRUE(Settle(&ray));
-    EXPECT_EQ(Layout(start), startBefore);
-    EXPECT_EQ(Layout(ray), rayBefore);
+    ASSERT_TRUE(Settle(&wave));
+    EXPECT_EQ(Layout(start).join(u'\n').toStdString(), startBefore.join(u'\n').toStdString());
+    EXPECT_EQ(Layout(ray).join(u'\n').toStdString(), rayBefore.join(u'\n').toStdString());
+    EXPECT_EQ(Layout(wave).join(u'\n').toStdString(), waveBefore.join(u'\n').toStdString());
     EXPECT_EQ(start.windowTitle(), QStringLiteral("Moddelle zur Regenbogendeutung"));
 }
 
