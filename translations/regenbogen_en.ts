@@ -30,6 +30,18 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>vergrößert alles in den Fenstern um F (1 bis 3), so weit sie auf den Bildschirm passen; Strg+Plus, Strg+Minus und Strg+0 ändern es</source>
+        <translation>enlarges everything in the windows by F (1 to 3), as far as they fit the screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 1 bis 3 erwartet</source>
+        <translation>expected a number from 1 to 3</translation>
+    </message>
+    <message>
         <source>zeigt diese Hilfe</source>
         <translation>shows this help</translation>
     </message>
@@ -133,6 +145,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>GRAD</source>
         <translation>DEGREES</translation>
+    </message>
+</context>
+<context>
+    <name>rb::Form</name>
+    <message>
+        <source>(Zoom %1 statt %2: größer passt es nicht auf den Bildschirm)</source>
+        <translation>(zoom %1 instead of %2: larger does not fit the screen)</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,8 @@ SunForm::SunForm()
     Label5 = MakeLabel(this, tr("Das Spektrum dahinter: Intensität gegen den Winkel zum Gegenpunkt der Sonne"),
                        kControlFont, kWindowColour);
     Picture1 = new Picture(this);
+    // The sky's bands are as wide as the pixels they have to fill.
+    Picture1->SetPensFollowZoom(false);
     Picture2 = new Picture(this);
     Picture2->SetBackColor(RGB(255, 255, 255));
     for (int deg = 35; deg <= 55; deg += 5)
