@@ -156,6 +156,17 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>rb::ValuesBox</name>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+</context>
+<context>
     <name>rb::WindowSaver</name>
     <message>
         <source>die Endung wählt das Format: .png, .svg oder .csv</source>
@@ -341,14 +352,6 @@ Do you want to replace it?</translation>
         <translation>; marked on the plot: %1</translation>
     </message>
     <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
-    </message>
-    <message>
         <source>D_min = %1° bei i = %2°</source>
         <translation>D_min = %1° at i = %2°</translation>
     </message>
@@ -410,14 +413,6 @@ Do you want to replace it?</translation>
     <message>
         <source>; auf dem Diagramm markiert</source>
         <translation>; marked on the plot</translation>
-    </message>
-    <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
     </message>
     <message>
         <source>Umkehrpunkt %1° bei b = %2</source>
@@ -789,14 +784,6 @@ Do you want to replace it?</translation>
         <translation>Polarisation</translation>
     </message>
     <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
-    </message>
-    <message>
         <source>höchster Balken</source>
         <translation>tallest bar</translation>
     </message>
@@ -851,6 +838,34 @@ Do you want to replace it?</translation>
     <message>
         <source>, innere Bögen bei %1</source>
         <translation>, inner bows at %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
+        <translation>
+            <numerusform>Amplitude against observation angle: %n bar</numerusform>
+            <numerusform>Amplitude against observation angle: %n bars</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Beobachter unter %1°</source>
+        <translation>
+            <numerusform>Drop with %n ray to the observer at %1°</numerusform>
+            <numerusform>Drop with %n rays to the observer at %1°</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Punkt (%1; %2)</source>
+        <translation>
+            <numerusform>Drop with %n ray to the point (%1; %2)</numerusform>
+            <numerusform>Drop with %n rays to the point (%1; %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; dazu %n einzelne Strahlen</source>
+        <translation>
+            <numerusform>; and %n single ray</numerusform>
+            <numerusform>; and %n single rays</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -958,34 +973,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Leuchtdichte</source>
         <translation>Luminance</translation>
-    </message>
-    <message numerus="yes">
-        <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
-        <translation>
-            <numerusform>Amplitude against observation angle: %n bar</numerusform>
-            <numerusform>Amplitude against observation angle: %n bars</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Tropfen mit %n Strahlen zum Beobachter unter %1°</source>
-        <translation>
-            <numerusform>Drop with %n ray to the observer at %1°</numerusform>
-            <numerusform>Drop with %n rays to the observer at %1°</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Tropfen mit %n Strahlen zum Punkt (%1; %2)</source>
-        <translation>
-            <numerusform>Drop with %n ray to the point (%1; %2)</numerusform>
-            <numerusform>Drop with %n rays to the point (%1; %2)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; dazu %n einzelne Strahlen</source>
-        <translation>
-            <numerusform>; and %n single ray</numerusform>
-            <numerusform>; and %n single rays</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1165,14 +1152,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Reflexionen</source>
         <translation>Reflections</translation>
-    </message>
-    <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
     </message>
     <message>
         <source>; Descartes-Winkel %1° markiert</source>

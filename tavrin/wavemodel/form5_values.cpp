@@ -11,6 +11,7 @@
 // readers.
 #include "tavrin/wavemodel/form5.h"
 
+#include "common/widgets/values_box.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/number_text.h"
@@ -60,17 +61,11 @@ bool HasLines(const QImage &image, const QRect &area)
 
 QCheckBox *Form5::MakeValuesBox()
 {
-    Check4 = new QCheckBox(tr("Werte"), Frame3D4);
-    Check4->setFont(UiFont(kModelFont.points, kModelFont.bold));
-    Check4->setAccessibleDescription(tr("Werte im Diagramm"));
-    Label17 = MakeClearLabel(Picture1, QString(), kModelFont);
-    Label18 = MakeClearLabel(Picture1, QString(), kModelFont);
-    Label19 = MakeClearLabel(Picture1, QString(), kModelFont);
-    for (QLabel *l : {Label17, Label18, Label19}) {
-        l->setWordWrap(false);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->hide();
-    }
+    Check4 = rb::MakeValuesBox(Frame3D4, UiFont(kModelFont.points, kModelFont.bold));
+    Label17 = MakeValueLabel(Picture1, kModelFont);
+    Label18 = MakeValueLabel(Picture1, kModelFont);
+    Label19 = MakeValueLabel(Picture1, kModelFont);
+    for (QLabel *l : {Label17, Label18, Label19}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(Check4, &QCheckBox::toggled, this, [this] { DescribePictures(); });
     return Check4;
 }
