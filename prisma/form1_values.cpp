@@ -7,6 +7,7 @@
 // start, so the plot is as it always was.
 #include "prisma/form1.h"
 
+#include "common/widgets/values_box.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/number_text.h"
 #include "prisma/model/deviation_plot.h"
@@ -29,13 +30,9 @@ constexpr int kLabelGap = 6;
 
 void Form1::MakeValuesBox()
 {
-    Check1 = new QCheckBox(tr("Werte"), this);
-    Check1->setFont(font());
-    Check1->setAccessibleDescription(tr("Werte im Diagramm"));
+    Check1 = rb::MakeValuesBox(this, font());
     Check1->adjustSize();
-    Label11 = MakeClearLabel(Picture1, QString(), {9.75, true});
-    Label11->setWordWrap(false);
-    Label11->hide();
+    Label11 = MakeValueLabel(Picture1, {9.75, true});
     connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
 }
 

@@ -6,6 +6,7 @@
 // direction written beside it. Off at the start, so the plot is as it was.
 #include "streu/form1.h"
 
+#include "common/widgets/values_box.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/number_text.h"
 #include "streu/model/rainbow_ray.h"
@@ -28,13 +29,9 @@ constexpr double kNeighbour = 0.01;
 
 void Form1::MakeValuesBox()
 {
-    Check1 = new QCheckBox(tr("Werte"), this);
-    Check1->setFont(font());
-    Check1->setAccessibleDescription(tr("Werte im Diagramm"));
+    Check1 = rb::MakeValuesBox(this, font());
     Check1->adjustSize();
-    Label10 = MakeClearLabel(Picture1, QString(), {9.75, true});
-    Label10->setWordWrap(false);
-    Label10->hide();
+    Label10 = MakeValueLabel(Picture1, {9.75, true});
     connect(Check1, &QCheckBox::clicked, this, [this] {
         Picture1_Paint();
         DescribePlot();

@@ -175,6 +175,17 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>rb::ValuesBox</name>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Werte im Diagramm</source>
+        <translation>Values on the plot</translation>
+    </message>
+</context>
+<context>
     <name>rb::WindowSaver</name>
     <message>
         <source>die Endung wählt das Format: .png, .svg oder .csv</source>
@@ -360,14 +371,6 @@ Do you want to replace it?</translation>
         <translation>; marked on the plot: %1</translation>
     </message>
     <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
-    </message>
-    <message>
         <source>D_min = %1° bei i = %2°</source>
         <translation>D_min = %1° at i = %2°</translation>
     </message>
@@ -429,14 +432,6 @@ Do you want to replace it?</translation>
     <message>
         <source>; auf dem Diagramm markiert</source>
         <translation>; marked on the plot</translation>
-    </message>
-    <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
     </message>
     <message>
         <source>Umkehrpunkt %1° bei b = %2</source>
@@ -806,14 +801,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Polarisation</source>
         <translation>Polarisation</translation>
-    </message>
-    <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
     </message>
     <message>
         <source>höchster Balken</source>
@@ -1220,14 +1207,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Reflexionen</source>
         <translation>Reflections</translation>
-    </message>
-    <message>
-        <source>Werte</source>
-        <translation>Values</translation>
-    </message>
-    <message>
-        <source>Werte im Diagramm</source>
-        <translation>Values on the plot</translation>
     </message>
     <message>
         <source>; Descartes-Winkel %1° markiert</source>

@@ -10,6 +10,7 @@
 // left them. Off at the start.
 #include "tavrin/raymodel/form2.h"
 
+#include "common/widgets/values_box.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/number_text.h"
 #include "tavrin/raymodel/form2_design.h"
@@ -36,9 +37,7 @@ constexpr QRgb kMarkColour = 0xffffd700; // gold: no ray colour, clear on black
 
 void form2::MakeValuesBox()
 {
-    Check1 = new QCheckBox(tr("Werte"), Picture3);
-    Check1->setFont(font());
-    Check1->setAccessibleDescription(tr("Werte im Diagramm"));
+    Check1 = rb::MakeValuesBox(Picture3, font());
     Line1 = new QFrame(Picture1);
     Line1->setAutoFillBackground(true);
     QPalette pal = Line1->palette();

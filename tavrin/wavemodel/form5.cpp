@@ -73,7 +73,7 @@ Form5::Form5()
     connect(this, &Picture::Paint, this, &Form5::Form_Paint);
     connect(Picture2, &Picture::Paint, this, &Form5::Form_Paint);
     connect(this, &Form::Unload, this, [] { End(); });
-    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(bars, theory, ValueMarks()); });
+    new WindowSaver(this, QStringLiteral("wellenmodell"), [this] { return WaveCsv(record.bars, record.theory, ValueMarks()); });
     NameControls();
 }
 

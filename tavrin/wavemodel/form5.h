@@ -11,12 +11,14 @@
 #pragma once
 
 #include "common/widgets/form.h"
+#include "common/widgets/queued_call.h"
 #include "tavrin/wavemodel/model/wave_model.h"
 #include "tavrin/wavemodel/model/wave_runs.h"
 #include "tavrin/wavemodel/run_nesting.h"
-#include "tavrin/wavemodel/wave_table.h"
+#include "tavrin/wavemodel/wave_record.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -81,12 +83,9 @@ public:
 
     // The window-level state of the wave model.
     WaveModel model;
-    // The bars in Bild III since it was last cleared, oldest first; at most
-    // kMaxBars (a sweep draws a few hundred).
-    std::vector<WaveBar> bars;
-    // Airy's curves drawn over them, at the bars' places.
-    std::vector<WaveCurvePoint> theory;
-    static constexpr std::size_t kMaxBars = 1000000;
+    // The bars in Bild III since it was last cleared and the curves drawn
+    // over them, at the bars' places.
+    WaveRecord record;
 
     QPushButton *Command1; // "cls"
     QPushButton *Command3; // "Menu"
@@ -139,15 +138,10 @@ protected:
     void LayOut() override;
 
 private:
-    // What the pictures show, told in words for screen readers.
-    struct Bar {
-        double x, amplitude;
-        double top; // in Bild III's units
-    };
+    // What Bild I and II show, told in words for screen readers (Bild III's
+    // bars are in the record).
     enum class Figures { Empty, Sweep, ByHand, OriginOnly };
     struct PictureState {
-        std::vector<Bar> bars;         // Bild III since it was cleared
-        std::size_t lastSweepFrom = 0; // the latest sweep's first bar
         Figures figures = Figures::Empty;
         double angle = 0;              // the sweep's latest observation angle
         double pointX = 0, pointY = 0; // the point chosen by hand
@@ -170,7 +164,7 @@ private:
     // "Werte": the check box and the labels of the values on Bild III.
     QCheckBox *MakeValuesBox();
     // The latest sweep's tallest bar, then up to `innerBows` maxima beside
-    // it at smaller angles, as indices into shown_.bars.
+    // it at smaller angles, as indices into record.bars.
     std::vector<std::size_t> Bows(int innerBows) const;
     std::vector<WaveMark> ValueMarks() const;
     void ShowValues();
@@ -188,10 +182,13 @@ private:
     void PlacePictureLabels();
     void MoveDegreeLabels();
     WaveRunHooks RunHooks();
-    void RememberBar(double x, double amplitude);
+    void RememberBar(double x, double amplitude, double top);
     void RememberTheory(const AiryBow &bow, double peakAmplitude);
     QString PhasorModelName() const;
+    bool YieldToEvents();
     void ShowAngle(double degrees);
+    // Writes the latest angle the runs showed into Text2, if it is not there.
+    void WriteAngle();
     void ShowReadout(bool visible);
     void ShowDescartes(WaveColour colour, double degrees, double x);
     template <typename Run> void RunCounted(Run run);
@@ -200,6 +197,9 @@ private:
     // of the drop, about where the bow's light goes.
     double keyX_ = -11000, keyY_ = -10000;
     PictureState shown_;
+    unsigned undrawnYields_ = 0;
+    std::optional<double> angleDue_; // an angle shown but not yet written into Text2
+    QueuedCall angleWrite_{this, [this] { WriteAngle(); }};
     std::vector<QLabel *> moreDescartes_;
     std::unique_ptr<WaveRuns> runs_;
     RunNesting nesting_{this};

@@ -57,11 +57,11 @@ void Form5::NameControls()
 // angles, the inner bows, as the angle scale reads them.
 QString Form5::DescribeBars() const
 {
-    const std::vector<Bar> &all = shown_.bars;
+    const std::vector<WaveBar> &all = record.bars;
     if (all.empty()) return tr("Amplitude gegen Beobachtungswinkel: keine Balken");
     QString text = tr("Amplitude gegen Beobachtungswinkel: %n Balken", nullptr, int(all.size()));
     const std::vector<std::size_t> bows = Bows(kInnerBowsTold);
-    const Bar &tallest = all[bows.front()];
+    const WaveBar &tallest = all[bows.front()];
     text += tr("; höchster Balken bei %1° (Amplitude %2)")
                 .arg(HundredthsText(ScaleAngle(tallest.x, model.piValue)), Whole(tallest.amplitude));
     QStringList inner;
@@ -74,12 +74,11 @@ QString Form5::DescribeBars() const
 
 std::vector<std::size_t> Form5::Bows(int innerBows) const
 {
-    const std::vector<Bar> &all = shown_.bars;
+    const std::vector<WaveBar> &all = record.bars;
     if (all.empty()) return {};
-    const std::size_t from = std::min(shown_.lastSweepFrom, all.size() - 1);
-    const auto first = all.begin() + std::ptrdiff_t(from);
-    const auto tallest =
-        std::max_element(first, all.end(), [](const Bar &a, const Bar &b) { return a.amplitude < b.amplitude; });
+    const auto first = all.begin() + std::ptrdiff_t(record.LatestSweepFrom());
+    const auto tallest = std::max_element(first, all.end(),
+                                          [](const WaveBar &a, const WaveBar &b) { return a.amplitude < b.amplitude; });
     std::vector<std::size_t> bows{std::size_t(tallest - all.begin())};
     for (auto i = tallest + 1; i + 1 < all.end() && int(bows.size()) <= innerBows; ++i)
         if (i->amplitude > (i - 1)->amplitude && i->amplitude >= (i + 1)->amplitude)

@@ -39,6 +39,7 @@ template <typename Run> void Form5::RunCounted(Run run)
 {
     nesting_.Enter();
     const RunEnd end = run();
+    WriteAngle();
     nesting_.Leave(end == RunEnd::Completed);
 }
 
@@ -46,8 +47,7 @@ void Form5::Command1_Click()
 {
     Picture4->Cls();
     Picture1->Cls();
-    bars.clear();
-    theory.clear();
+    record = {};
     Picture3->Cls();
     for (QLabel *l : DescartesLabels()) l->hide();
     model.stopRequest = true;
@@ -58,7 +58,7 @@ void Form5::Command1_Click()
 void Form5::Command2_Click()
 {
     if (!nesting_.MayStart([this] { Command2_Click(); })) return;
-    shown_.lastSweepFrom = shown_.bars.size();
+    record.lastSweepFrom = record.bars.size();
     shown_.c = shown_.s = std::nan(""); // until a run reports its sum
     const bool figures = model.drawFigures;
     const unsigned mieBefore = mieGeneration_;

@@ -204,13 +204,14 @@ void Form5::ShowMie(unsigned generation, const std::vector<double> &heights, dou
     const QString polarisation = PolarisationName();
     const Color colour = model.RayColor();
     const int diameter = model.diameterValue;
+    std::vector<WaveCurvePoint> &theory = record.theory;
     std::erase_if(theory, [&](const WaveCurvePoint &p) {
         return p.mie && p.colour == colour && p.diameter == diameter && p.model == choice &&
                p.polarisation == polarisation;
     });
     // The full series holds the light reflected off the outside.
     const bool outer = !Option3D13->isChecked();
-    for (std::size_t i = 0; i < n && theory.size() < kMaxBars; ++i)
+    for (std::size_t i = 0; i < n && theory.size() < WaveRecord::kMaxBars; ++i)
         theory.push_back({AngleScaleDegrees(xAt(i), model.piValue), heights[i] / unitsPerAmplitude, colour, diameter,
                           choice, polarisation, outer, QString(), true});
 

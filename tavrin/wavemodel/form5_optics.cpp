@@ -141,10 +141,10 @@ QString Form5::PolarisationName() const
 // readers; empty without polarisation.
 QString Form5::DescribePolarisation() const
 {
-    if (model.polarisation == Polarisation::None || shown_.bars.empty()) return QString();
-    const std::size_t from = std::min(shown_.lastSweepFrom, shown_.bars.size() - 1);
-    const auto tallest = std::max_element(shown_.bars.begin() + std::ptrdiff_t(from), shown_.bars.end(),
-                                          [](const Bar &a, const Bar &b) { return a.amplitude < b.amplitude; });
+    const std::vector<WaveBar> &all = record.bars;
+    if (model.polarisation == Polarisation::None || all.empty()) return QString();
+    const auto tallest = std::max_element(all.begin() + std::ptrdiff_t(record.LatestSweepFrom()), all.end(),
+                                          [](const WaveBar &a, const WaveBar &b) { return a.amplitude < b.amplitude; });
     // The fan's bars stand beside their observation point by the colour's
     // offset; the whole drop's stand at it.
     const double x = model.phasorModel == PhasorModel::WholeDrop ? tallest->x : tallest->x - model.barOffset;

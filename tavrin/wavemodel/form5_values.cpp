@@ -11,6 +11,7 @@
 // readers.
 #include "tavrin/wavemodel/form5.h"
 
+#include "common/widgets/values_box.h"
 #include "common/widgets/controls.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/number_text.h"
@@ -60,17 +61,11 @@ bool HasLines(const QImage &image, const QRect &area)
 
 QCheckBox *Form5::MakeValuesBox()
 {
-    Check4 = new QCheckBox(tr("Werte"), Frame3D4);
-    Check4->setFont(UiFont(kModelFont.points, kModelFont.bold));
-    Check4->setAccessibleDescription(tr("Werte im Diagramm"));
-    Label17 = MakeClearLabel(Picture1, QString(), kModelFont);
-    Label18 = MakeClearLabel(Picture1, QString(), kModelFont);
-    Label19 = MakeClearLabel(Picture1, QString(), kModelFont);
-    for (QLabel *l : {Label17, Label18, Label19}) {
-        l->setWordWrap(false);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->hide();
-    }
+    Check4 = rb::MakeValuesBox(Frame3D4, UiFont(kModelFont.points, kModelFont.bold));
+    Label17 = MakeValueLabel(Picture1, kModelFont);
+    Label18 = MakeValueLabel(Picture1, kModelFont);
+    Label19 = MakeValueLabel(Picture1, kModelFont);
+    for (QLabel *l : {Label17, Label18, Label19}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(Check4, &QCheckBox::toggled, this, [this] { DescribePictures(); });
     return Check4;
 }
@@ -81,9 +76,7 @@ std::vector<WaveMark> Form5::ValueMarks() const
     const QString names[] = {tr("höchster Balken"), tr("1. innerer Bogen"), tr("2. innerer Bogen")};
     std::vector<WaveMark> marks;
     const std::vector<std::size_t> bows = Bows(kInnerBowsShown);
-    // The table's bars stop at kMaxBars; the picture's do not.
-    for (std::size_t k = 0; k < bows.size(); ++k)
-        if (bows[k] < bars.size()) marks.push_back({bows[k], names[k]});
+    for (std::size_t k = 0; k < bows.size(); ++k) marks.push_back({bows[k], names[k]});
     return marks;
 }
 
@@ -91,7 +84,7 @@ void Form5::ShowValues()
 {
     const std::vector<QLabel *> labels{Label17, Label18, Label19};
     for (QLabel *l : labels) l->hide();
-    if (!Check4->isChecked() || shown_.bars.empty()) return;
+    if (!Check4->isChecked() || record.bars.empty()) return;
 
     // The highest bar top in each pixel column, all bars since "cls".
     const ScaleMap m = Picture1->Map();
@@ -99,7 +92,7 @@ void Form5::ShowValues()
     // The angle scale lies over Bild III's foot.
     const int height = std::min(Picture1->height(), Picture2->y() - Picture1->y());
     std::vector<int> columnTop(std::size_t(std::max(width, 0)), height);
-    for (const Bar &b : shown_.bars) {
+    for (const WaveBar &b : record.bars) {
         const long c = std::lround(m.ToPixelX(b.x));
         if (c < 0 || c >= width) continue;
         int &top = columnTop[std::size_t(c)];
@@ -112,7 +105,7 @@ void Form5::ShowValues()
 
     const std::vector<std::size_t> bows = Bows(kInnerBowsShown);
     for (std::size_t k = 0; k < bows.size(); ++k) {
-        const Bar &bar = shown_.bars[bows[k]];
+        const WaveBar &bar = record.bars[bows[k]];
         QLabel *label = labels[k];
         label->setText(AngleText(AngleScaleDegrees(bar.x, model.piValue)));
         label->adjustSize();
@@ -145,9 +138,9 @@ void Form5::ShowValues()
 
 QString Form5::DescribeValues() const
 {
-    if (!Check4->isChecked() || shown_.bars.empty()) return QString();
+    if (!Check4->isChecked() || record.bars.empty()) return QString();
     QStringList values;
-    for (std::size_t i : Bows(kInnerBowsShown)) values << AngleText(AngleScaleDegrees(shown_.bars[i].x, model.piValue));
+    for (std::size_t i : Bows(kInnerBowsShown)) values << AngleText(AngleScaleDegrees(record.bars[i].x, model.piValue));
     return tr("; Werte im Bild: %1").arg(values.join(QStringLiteral(", ")));
 }
 

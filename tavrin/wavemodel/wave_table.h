@@ -23,6 +23,9 @@ struct WaveBar {
     QString model;    // the model that computed it
     QString polarisation; // the polarisation option's text
     bool outerReflection = false;
+    // Where it stands in Bild III, in its units: the x of its place (not a
+    // column; the angle above is read from it) and the height of its top.
+    double x = 0, top = 0;
 };
 
 // A point of a theory curve over the same angle scale.

@@ -41,7 +41,7 @@ std::vector<QStringList> TableRows(Form5 &f)
 double TallestBar(const Form5 &f, std::size_t from)
 {
     double most = 0;
-    for (std::size_t i = from; i < f.bars.size(); ++i) most = std::max(most, f.bars[i].amplitude);
+    for (std::size_t i = from; i < f.record.bars.size(); ++i) most = std::max(most, f.record.bars[i].amplitude);
     return most;
 }
 
@@ -88,19 +88,19 @@ TEST_F(WaveWindow, PolarisationStopsARunAndItsBarsKeepTheirScale)
     const double plain = TallestBar(f, 0);
 
     // A change of polarisation during a sweep stops it, as a colour does.
-    std::size_t before = f.bars.size();
+    std::size_t before = f.record.bars.size();
     During([&] { return f.model.obsCoord > -190000; }, [&] { f.Option3D10->click(); });
     f.Command2_Click();
-    EXPECT_LT(f.bars.size() - before, 191u);
+    EXPECT_LT(f.record.bars.size() - before, 191u);
     EXPECT_EQ(f.RunsActive(), 0);
 
     // The parallel component is a small part of the light: its tallest bar
     // about a fifth of the perpendicular one's, both below the plain bars.
-    before = f.bars.size();
+    before = f.record.bars.size();
     f.Command2_Click();
     const double p = TallestBar(f, before);
     f.Option3D9->click();
-    before = f.bars.size();
+    before = f.record.bars.size();
     f.Command2_Click();
     const double s = TallestBar(f, before);
     EXPECT_LT(s, 0.4 * plain);
@@ -171,7 +171,7 @@ TEST_F(WaveWindow, ValuesStandClearInBildIIIAndGoIntoTheTable)
     EXPECT_EQ(TableRows(f)[0].size(), 8);
 
     f.Check4->click();
-    const std::size_t before = f.bars.size();
+    const std::size_t before = f.record.bars.size();
     f.Command2_Click();
     const ScaleMap m = f.Picture1->Map();
     const QRect inside(0, 0, f.Picture1->width(), f.Picture2->y() - f.Picture1->y());
@@ -201,7 +201,7 @@ TEST_F(WaveWindow, ValuesStandClearInBildIIIAndGoIntoTheTable)
     EXPECT_GT(angles[1], angles[2]);
     // The tallest bar's label: the angle of the tallest of the latest sweep's
     // bars in the table, written beside it.
-    const auto tallest = std::max_element(f.bars.begin() + std::ptrdiff_t(before), f.bars.end(),
+    const auto tallest = std::max_element(f.record.bars.begin() + std::ptrdiff_t(before), f.record.bars.end(),
                                           [](const auto &a, const auto &b) { return a.amplitude < b.amplitude; });
     EXPECT_NEAR(angles[0], tallest->angle, 0.005);
     const double x = m.ToPixelX(tavrin::AngleScaleX(tallest->angle, f.model.piValue));
