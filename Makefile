@@ -65,6 +65,7 @@ gallery: build
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080@2.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery @2x
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1366x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1366x768
 	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1024x768.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -1024x768
+	QT_QPA_PLATFORM=offscreen:configfile=$(SCREENS)/1920x1080.json $(BUILD)/bin/regenbogen_gallery $(BUILD)/gallery -zoom2 2
 
 translations: build
 	cmake --build $(BUILD) --target update_translations

@@ -122,6 +122,10 @@ TEST(SaveCommand, RefusesWhatTheScrollBarsCannotTakeInOneLine)
         {"prisma", {"--apex", "60.5", "--save", "p.csv"}, 2},
         {"prisma", {"--save", "p.jpg"}, 2},
         {"prisma", {"--save"}, 2},
+        // The presentation zoom: 1 to 3.
+        {"streu", {"--zoom", "3.5", "--save", "s.csv"}, 2},
+        {"streu", {"--zoom", "0,9", "--save", "s.csv"}, 2},
+        {"prisma", {"--zoom", "nan", "--save", "p.csv"}, 2},
         // A folder that is a file: nobody, root included, writes there.
         {"streu", {"--save", "s.csv/x.csv"}, 1},
     };

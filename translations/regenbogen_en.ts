@@ -30,6 +30,18 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>vergrößert alles in den Fenstern um F (1 bis 3), so weit sie auf den Bildschirm passen; Strg+Plus, Strg+Minus und Strg+0 ändern es</source>
+        <translation>enlarges everything in the windows by F (1 to 3), as far as they fit the screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 1 bis 3 erwartet</source>
+        <translation>expected a number from 1 to 3</translation>
+    </message>
+    <message>
         <source>zeigt diese Hilfe</source>
         <translation>shows this help</translation>
     </message>
@@ -133,6 +145,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>GRAD</source>
         <translation>DEGREES</translation>
+    </message>
+</context>
+<context>
+    <name>rb::Form</name>
+    <message>
+        <source>(Zoom %1 statt %2: größer passt es nicht auf den Bildschirm)</source>
+        <translation>(zoom %1 instead of %2: larger does not fit the screen)</translation>
     </message>
 </context>
 <context>
@@ -852,6 +871,34 @@ Do you want to replace it?</translation>
         <source>, innere Bögen bei %1</source>
         <translation>, inner bows at %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
+        <translation>
+            <numerusform>Amplitude against observation angle: %n bar</numerusform>
+            <numerusform>Amplitude against observation angle: %n bars</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Beobachter unter %1°</source>
+        <translation>
+            <numerusform>Drop with %n ray to the observer at %1°</numerusform>
+            <numerusform>Drop with %n rays to the observer at %1°</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tropfen mit %n Strahlen zum Punkt (%1; %2)</source>
+        <translation>
+            <numerusform>Drop with %n ray to the point (%1; %2)</numerusform>
+            <numerusform>Drop with %n rays to the point (%1; %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; dazu %n einzelne Strahlen</source>
+        <translation>
+            <numerusform>; and %n single ray</numerusform>
+            <numerusform>; and %n single rays</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>rb::tavrin::SunForm</name>
@@ -967,33 +1014,41 @@ Do you want to replace it?</translation>
         <source>Leuchtdichte</source>
         <translation>Luminance</translation>
     </message>
-    <message numerus="yes">
-        <source>Amplitude gegen Beobachtungswinkel: %n Balken</source>
-        <translation>
-            <numerusform>Amplitude against observation angle: %n bar</numerusform>
-            <numerusform>Amplitude against observation angle: %n bars</numerusform>
-        </translation>
+    <message>
+        <source>Streuung der Größen in %</source>
+        <translation>Spread of sizes in %</translation>
     </message>
-    <message numerus="yes">
-        <source>Tropfen mit %n Strahlen zum Beobachter unter %1°</source>
-        <translation>
-            <numerusform>Drop with %n ray to the observer at %1°</numerusform>
-            <numerusform>Drop with %n rays to the observer at %1°</numerusform>
-        </translation>
+    <message>
+        <source>Lee-Diagramm: die Farben für jeden Tropfendurchmesser (µm, logarithmisch)</source>
+        <translation>Lee diagram: the colours for every drop diameter (µm, logarithmic)</translation>
     </message>
-    <message numerus="yes">
-        <source>Tropfen mit %n Strahlen zum Punkt (%1; %2)</source>
-        <translation>
-            <numerusform>Drop with %n ray to the point (%1; %2)</numerusform>
-            <numerusform>Drop with %n rays to the point (%1; %2)</numerusform>
-        </translation>
+    <message>
+        <source>Lee-Diagramm</source>
+        <translation>Lee diagram</translation>
     </message>
-    <message numerus="yes">
-        <source>; dazu %n einzelne Strahlen</source>
-        <translation>
-            <numerusform>; and %n single ray</numerusform>
-            <numerusform>; and %n single rays</numerusform>
-        </translation>
+    <message>
+        <source>Lee-Diagramm: berechnete Zeilen</source>
+        <translation>Lee diagram: rows computed</translation>
+    </message>
+    <message>
+        <source>, über %1 Tropfengrößen</source>
+        <translation>, over %1 drop sizes</translation>
+    </message>
+    <message>
+        <source>Lee-Diagramm: %1 von %2 Durchmessern</source>
+        <translation>Lee diagram: %1 of %2 diameters</translation>
+    </message>
+    <message>
+        <source>Lee-Diagramm: alle %1 Durchmesser</source>
+        <translation>Lee diagram: all %1 diameters</translation>
+    </message>
+    <message>
+        <source>%1° bei %2 µm</source>
+        <translation>%1° at %2 µm</translation>
+    </message>
+    <message>
+        <source>Lee-Diagramm, Winkel 35° bis 57° nach rechts, Tropfendurchmesser 10 bis 2000 µm nach oben. Der Hauptbogen ist am hellsten bei %1; je kleiner die Tropfen, desto breiter und weiter innen. Bis etwa %2 µm ist er fast weiß (Nebelbogen). Gewählt: %3 µm.</source>
+        <translation>Lee diagram, angles 35° to 57° to the right, drop diameters 10 to 2000 µm upwards. The primary bow is brightest at %1; the smaller the drops, the broader it is and the further in. Up to about %2 µm it is almost white (a fogbow). Chosen: %3 µm.</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1287,30 @@ Do you want to replace it?</translation>
     <message>
         <source>Modelle zur Regenbogendeutung: das Strahlenmodell und das Wellenmodell, geöffnet aus einem Startfenster.</source>
         <translation>Models explaining the rainbow: the ray model and the wave model, opened from a start window.</translation>
+    </message>
+    <message>
+        <source>Tropfendurchmesser im Sonnenlicht, 10 bis 2000 µm</source>
+        <translation>drop diameter in sunlight, 10 to 2000 µm</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 10 bis 2000 mit höchstens einer Nachkommastelle, mit Punkt</source>
+        <translation>a number from 10 to 2000 with at most one decimal, with a point</translation>
+    </message>
+    <message>
+        <source>Streuung der Tropfengrößen in Prozent, 0 bis 30</source>
+        <translation>spread of the drop sizes in per cent, 0 to 30</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl von 0 bis 30</source>
+        <translation>a whole number from 0 to 30</translation>
+    </message>
+    <message>
+        <source>Theorie im Sonnenlicht: mie (exakt) oder airy</source>
+        <translation>theory in sunlight: mie (exact) or airy</translation>
+    </message>
+    <message>
+        <source>mie oder airy</source>
+        <translation>mie or airy</translation>
     </message>
 </context>
 </TS>

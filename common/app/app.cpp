@@ -4,9 +4,11 @@
 
 #include "common/app/runtime_folder.h"
 #include "common/app/widget_map.h"
+#include "common/widgets/focus_frame.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/printable.h"
 #include "common/widgets/window_frame.h"
+#include "common/widgets/zoom.h"
 
 #include <QApplication>
 #include <QByteArrayList>
@@ -145,7 +147,10 @@ void InitApplication(QApplication &app, std::optional<Language> language)
         displayProbe = nullptr;
     }
     InstallLanguage(app, ChooseLanguage(language));
+    // The zoom asked for on the command line, as far as this screen allows.
+    RequestZoom(RequestedZoom());
     app.setFont(UiFont(8.25, false));
+    InstallFocusFrames(app);
     // A window's close ends the program through its own handler.
     app.setQuitOnLastWindowClosed(false);
     InstallWidgetMap(app);

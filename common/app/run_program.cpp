@@ -6,6 +6,7 @@
 #include "common/app/app.h"
 #include "common/app/language.h"
 #include "common/export/headless_save.h"
+#include "common/widgets/zoom.h"
 
 #include <QApplication>
 #include <QByteArrayList>
@@ -27,14 +28,35 @@ void AddSaveOption(CommandLine &commandLine, QString &savePath)
                               return SaveNameProblem(v);
                           });
 }
+
+// --zoom F: the presentation zoom asked for, 1 to 3, with a decimal point
+// or comma.
+void AddZoomOption(CommandLine &commandLine)
+{
+    commandLine.AddOption(
+        QStringLiteral("zoom"), {"CommandLine", QT_TRANSLATE_NOOP("CommandLine", "F")},
+        {"CommandLine", QT_TRANSLATE_NOOP("CommandLine",
+                                          "vergrößert alles in den Fenstern um F (1 bis 3), so weit sie auf den "
+                                          "Bildschirm passen; Strg+Plus, Strg+Minus und Strg+0 ändern es")},
+        [](const QString &v) {
+            bool ok = false;
+            const double f = QString(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            if (!ok || !(f >= kMinZoom && f <= kMaxZoom))
+                return QCoreApplication::translate("CommandLine", "eine Zahl von 1 bis 3 erwartet");
+            RequestZoom(f);
+            return QString();
+        });
+}
 } // namespace
 
-int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow &openWindow, SaveOption save)
+int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow &openWindow, SaveOption save,
+               const OpenWindow &openSaved)
 {
     QString savePath;
     if (save == SaveOption::Offered) AddSaveOption(commandLine, savePath);
     std::optional<Language> language;
     AddLanguageOption(commandLine, language);
+    AddZoomOption(commandLine);
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -69,7 +91,7 @@ int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow
     InitApplication(app, language);
     InstallDesktopIdentity(app, commandLine);
     // Declared after the application, so it goes first.
-    const std::shared_ptr<QWidget> window = openWindow();
+    const std::shared_ptr<QWidget> window = !savePath.isEmpty() && openSaved ? openSaved() : openWindow();
     if (!savePath.isEmpty()) return SaveWithoutDisplay(window.get(), savePath, commandLine.Program());
     window->show();
     return app.exec();

@@ -32,8 +32,10 @@ using OpenWindow = std::function<std::shared_ptr<QWidget>()>;
 // Adds --save (when offered) and --lang to the program's own options, parses
 // argc/argv and runs the program. Returns the exit status: the one of help,
 // version, a wrong command line or a missing display before anything else
-// starts; else that of the save, or of the event loop.
+// starts; else that of the save, or of the event loop. A program whose
+// saved window is not its first one names it in openSaved; it is made, with
+// its content complete, only when --save is given.
 int RunProgram(CommandLine &commandLine, int argc, char **argv, const OpenWindow &openWindow,
-               SaveOption save = SaveOption::None);
+               SaveOption save = SaveOption::None, const OpenWindow &openSaved = {});
 
 } // namespace rb

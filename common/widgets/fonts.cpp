@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Regenbogen authors
 #include "common/widgets/fonts.h"
 
+#include "common/widgets/zoom.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -26,7 +28,7 @@ QFont UiFont(double pointSize, bool bold)
     const QString family = Family();
     if (!family.isEmpty()) f.setFamily(family);
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(pointSize);
+    f.setPointSizeF(pointSize * Zoom());
     f.setBold(bold);
     return f;
 }

@@ -8,6 +8,7 @@
 
 namespace rb {
 
+// pointSize is the size at zoom 1; the font comes at the current zoom.
 QFont UiFont(double pointSize, bool bold);
 
 } // namespace rb

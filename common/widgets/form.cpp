@@ -26,7 +26,11 @@ int FrameWidth() { return ExpectedFrame().left() + ExpectedFrame().right(); }
 int FrameHeight() { return ExpectedFrame().top() + ExpectedFrame().bottom(); }
 } // namespace
 
-Form::Form(QWidget *parent) : Picture(parent) { setWindowFlag(Qt::Window, true); }
+Form::Form(QWidget *parent) : Picture(parent)
+{
+    setWindowFlag(Qt::Window, true);
+    AddZoomKeys();
+}
 
 void Form::SetOuterGeometryTwips(double left, double top, double width, double height)
 {
@@ -79,6 +83,7 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     Picture::showEvent(event);
+    ShowZoomNote();
     if (!frameChecked_ && windowHandle()) windowHandle()->installEventFilter(this);
 }
 
@@ -94,6 +99,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         if (frame != ExpectedFrame()) {
             SetExpectedFrame(frame);
             LayOut();
+            ShowZoomNote();
         }
     }
     return Picture::eventFilter(watched, event);

@@ -37,6 +37,20 @@ public:
     // made the active one.
     void BringToUser();
 
+    // The presentation zoom, for every window of the program: Ctrl+Plus and
+    // Ctrl+Minus step it by kZoomStep, Ctrl+0 goes back to 1. direction is
+    // +1, -1 or 0.
+    static void StepZoom(int direction);
+    // Asks for a zoom and brings the program's windows and fonts to the
+    // zoom they get.
+    static void SetProgramZoom(double requested);
+    // Takes up the program's zoom after it changed from `from`: fonts,
+    // layout, pens, and the title's note.
+    void FollowZoom(double from);
+    // When the window had to stay below the zoom asked for, its title says
+    // which zoom it got.
+    void ShowZoomNote();
+
 signals:
     // The user asked to close the window.
     void Unload();
@@ -53,7 +67,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void AddZoomKeys();
+
     bool frameChecked_ = false;
+    QString plainTitle_;
+    bool titleNoted_ = false;
 };
 
 } // namespace rb

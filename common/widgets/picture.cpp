@@ -7,6 +7,7 @@
 #include "common/widgets/qt_color.h"
 #include "common/widgets/units.h"
 #include "common/widgets/vector_state.h"
+#include "common/widgets/zoom.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -37,7 +38,51 @@ Picture::~Picture() { EndPainting(); }
 double Picture::LogicalDpi() const
 {
     const QScreen *s = screen();
-    return s ? s->logicalDotsPerInchX() : kDefaultDpi;
+    return (s ? s->logicalDotsPerInchX() : kDefaultDpi) * Zoom();
+}
+
+// --- the zoom of pens ---------------------------------------------------
+
+double Picture::OwnZoom() const { return Zoom(); }
+
+double Picture::WindowZoom() const
+{
+    const auto *w = qobject_cast<const Picture *>(window());
+    return w ? w->OwnZoom() : Zoom();
+}
+
+void Picture::SetPensFollowZoom(bool follow)
+{
+    pensFollowZoom_ = follow;
+    penZoom_ = PenZoom();
+}
+
+void Picture::SetZoomedLinesApart(double unitsX)
+{
+    linesApart_ = unitsX;
+}
+
+double Picture::PenZoom() const { return pensFollowZoom_ ? std::max(1.0, WindowZoom()) : 1.0; }
+
+void Picture::RefreshZoom()
+{
+    const double z = PenZoom();
+    if (z == penZoom_) return;
+    penZoom_ = z;
+    if (!image_.isNull()) RebuildImage(false);
+    update();
+}
+
+int Picture::PenPixels(int width) const
+{
+    const int base = std::max(1, int(std::lround(width * dpr_)));
+    if (penZoom_ <= 1.0) return base;
+    int zoomed = int(std::ceil(width * dpr_ * penZoom_ - kPenRoundDown));
+    // Lines that stand a fixed distance apart widen only while a pixel of
+    // the background stays between them.
+    if (linesApart_ > 0)
+        zoomed = std::min(zoomed, int(std::floor(linesApart_ * std::fabs(map_.PixelsPerUnitX()) * dpr_)) - 1);
+    return std::max(base, zoomed);
 }
 
 // --- placement of child controls ----------------------------------------
@@ -118,6 +163,7 @@ void Picture::RebuildImage(bool keepContent)
     image_ = fresh;
     if (!keepContent) log_.Clear(BackColor());
     map_ = Map();
+    penZoom_ = PenZoom();
     ClearUpperVectorState();
     if (shownOnce_) queuedPaint_.Request();
     update();

@@ -60,6 +60,20 @@ public:
     // In user coordinates; a height marker uses only y.
     void SetMarker(Marker kind, double x, double y);
 
+    // The presentation zoom of the window this surface belongs to. Pens,
+    // dots and the focus frame widen with it (never below their width at
+    // zoom 1), drawn at the image's resolution, so they stay crisp.
+    double WindowZoom() const;
+    // A picture whose pen widths are counted in its own pixels (bands that
+    // fill a computed width) keeps them as they are.
+    void SetPensFollowZoom(bool follow);
+    // Lines that stand this many x units apart keep a gap between them
+    // however far the zoom widens them.
+    void SetZoomedLinesApart(double unitsX);
+    // The window's zoom has changed: pens are taken up anew, and the
+    // picture, if it had to be rebuilt for them, is painted again.
+    void RefreshZoom();
+
     // The retained image (device pixels, with its pixel ratio set).
     const QImage &Image();
     // Brings the screen up to date now instead of at the next frame.
@@ -76,6 +90,10 @@ signals:
     void KeyDown(int key, int shift);
 
 protected:
+    // The zoom of this surface as a window; a window that shrinks its whole
+    // design to fit its screen says so here.
+    virtual double OwnZoom() const;
+
     void DoClear(Color back) override;
     void DoSegment(double x1, double y1, double x2, double y2, Color c, int width) override;
     void DoDot(double x, double y, Color c, int width) override;
@@ -107,12 +125,18 @@ private:
     double Logical(double device) const;
     void FillDeviceRect(int x0, int y0, int x1, int y1, Color c);
     void PaintFocus(QPainter &p) const;
+    double PenZoom() const;
+    // Device pixels of a pen `width` logical pixels wide at zoom 1.
+    int PenPixels(int width) const;
 
     QImage image_;
     DrawLog log_;
     std::unique_ptr<QPainter> painter_;
     ScaleMap map_;
     double dpr_ = 1.0;
+    double penZoom_ = 1.0;
+    bool pensFollowZoom_ = true;
+    double linesApart_ = 0;
     QSize imageSize_; // logical size the image was made for
     QRect dirty_;
     QTimer pace_;

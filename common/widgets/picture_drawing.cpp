@@ -30,7 +30,7 @@ void Picture::DoClear(Color back)
 void Picture::DoSegment(double x1, double y1, double x2, double y2, Color c, int width)
 {
     EnsureImage();
-    const int pen = std::max(1, int(std::lround(width * dpr_)));
+    const int pen = PenPixels(width);
     double ax = DeviceX(x1), ay = DeviceY(y1), bx = DeviceX(x2), by = DeviceY(y2);
     const double margin = pen + 2.0;
     if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
@@ -63,7 +63,7 @@ void Picture::DoDot(double x, double y, Color c, int width)
 {
     EnsureImage();
     const double dx = DeviceX(x), dy = DeviceY(y);
-    const double size = std::max(1.0, std::round(width * dpr_));
+    const double size = PenPixels(width);
     const double limit = 1e9;
     if (std::fabs(dx) > limit || std::fabs(dy) > limit) return;
     if (dx < -size || dy < -size || dx > image_.width() + size || dy > image_.height() + size) return;
@@ -93,7 +93,7 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     // The radius is measured in x units; the circle is round on the screen.
     const double rp = r * std::fabs(map_.PixelsPerUnitX()) * dpr_;
     const double cx = DeviceX(x), cy = DeviceY(y);
-    const double pen = std::max(1.0, std::round(width * dpr_));
+    const double pen = PenPixels(width);
     const double w = image_.width(), h = image_.height();
     // Nearest and farthest distance from the centre to the image: a circle
     // that passes entirely outside it draws nothing.

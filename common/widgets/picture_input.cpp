@@ -4,6 +4,8 @@
 // and marker, and mouse presses, moves and releases in user coordinates.
 #include "common/widgets/picture.h"
 
+#include "common/widgets/zoom.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,25 +51,27 @@ void Picture::PaintFocus(QPainter &p) const
 {
     p.setRenderHint(QPainter::Antialiasing, false);
     const QColor mark = palette().color(QPalette::Highlight);
-    p.setPen(QPen(mark, 2));
+    const double z = std::max(1.0, WindowZoom());
+    const int frame = Zoomed(2, z);
+    p.setPen(QPen(mark, frame));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    p.drawRect(QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
     const ScaleMap m = Map();
-    constexpr double kArrow = 7, kRing = 6;
+    const double arrow = 7 * z, ring = 6 * z;
     if (marker_ == Marker::Height) {
         const double y = m.ToPixelY(markerY_);
-        p.setPen(QPen(mark, 1, Qt::DashLine));
+        p.setPen(QPen(mark, Zoomed(1, z), Qt::DashLine));
         p.drawLine(QPointF(0, y), QPointF(width(), y));
         p.setPen(Qt::NoPen);
         p.setBrush(mark);
-        const QPointF arrow[3] = {{2, y - kArrow}, {2 + 1.5 * kArrow, y}, {2, y + kArrow}};
-        p.drawPolygon(arrow, 3);
+        const QPointF tip[3] = {{2 * z, y - arrow}, {2 * z + 1.5 * arrow, y}, {2 * z, y + arrow}};
+        p.drawPolygon(tip, 3);
     } else if (marker_ == Marker::Point) {
         const QPointF c(m.ToPixelX(markerX_), m.ToPixelY(markerY_));
-        p.setPen(QPen(mark, 2));
-        p.drawEllipse(c, kRing, kRing);
-        p.drawLine(c - QPointF(2 * kRing, 0), c + QPointF(2 * kRing, 0));
-        p.drawLine(c - QPointF(0, 2 * kRing), c + QPointF(0, 2 * kRing));
+        p.setPen(QPen(mark, frame));
+        p.drawEllipse(c, ring, ring);
+        p.drawLine(c - QPointF(2 * ring, 0), c + QPointF(2 * ring, 0));
+        p.drawLine(c - QPointF(0, 2 * ring), c + QPointF(0, 2 * ring));
     }
 }
 

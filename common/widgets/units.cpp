@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Regenbogen authors
 #include "common/widgets/units.h"
 
+#include "common/widgets/zoom.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -11,8 +13,9 @@ namespace rb {
 
 double ScreenDpi()
 {
+    // The zoom makes every inch of the layout larger by its factor.
     const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->logicalDotsPerInchX() : kDefaultDpi;
+    return (s ? s->logicalDotsPerInchX() : kDefaultDpi) * Zoom();
 }
 
 double TwipsToPixels(double twips) { return twips * ScreenDpi() / kTwipsPerInch; }

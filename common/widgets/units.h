@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Regenbogen authors
 // Layout units: 1/1440 inch, mapped to logical pixels by the screen's
-// logical resolution, and the screen's size in those units.
+// logical resolution times the presentation zoom, and the screen's size in
+// those units.
 #pragma once
 
 class QWidget;

@@ -8,6 +8,7 @@
 #include "common/widgets/event_loop.h"
 #include "common/widgets/fonts.h"
 #include "common/widgets/units.h"
+#include "common/widgets/zoom.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -143,14 +144,20 @@ void Form3::LayOut()
     const double frameWidth = OuterWidthTwips() - WidthTwips(), frameHeight = OuterHeightTwips() - HeightTwips();
     const double room =
         std::min((ScreenWidthTwips() - frameWidth) / kClientWidth, (ScreenHeightTwips() - frameHeight) / kClientHeight);
-    const double zoom = std::min(1.0, room);
-    if (zoom != zoom_) PlaceControls(zoom);
+    // Beyond the program's zoom the window grows on its own, up to the zoom
+    // asked for, as far as its screen has room.
+    const double zoom = std::min(std::max(1.0, RequestedZoom() / Zoom()), room);
+    // The design is placed again at every layout: the presentation zoom
+    // may have changed what its inches are on the screen.
+    PlaceControls(zoom);
     const double width = kClientWidth * zoom + frameWidth, height = kClientHeight * zoom + frameHeight;
     SetOuterGeometryTwips((ScreenWidthTwips() - width) / 2, (ScreenHeightTwips() - height) / 2, width, height);
     FreezeSize();
     ScaleIllustration(Picture1);
     ScaleIllustration(Picture2);
 }
+
+double Form3::OwnZoom() const { return Zoom() * zoom_; }
 
 void Form3::PlaceControls(double zoom)
 {

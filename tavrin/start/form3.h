@@ -53,6 +53,8 @@ signals:
 
 protected:
     void LayOut() override;
+    // The program's zoom times the factor the window's design is laid out at.
+    double OwnZoom() const override;
 
 private:
     // Every control at a fraction of its design place, size and font.

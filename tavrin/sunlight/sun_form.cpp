@@ -83,12 +83,31 @@ SunForm::SunForm()
     Label5 = MakeLabel(this, tr("Das Spektrum dahinter: Intensität gegen den Winkel zum Gegenpunkt der Sonne"),
                        kControlFont, kWindowColour);
     Picture1 = new Picture(this);
+    // The sky's bands are as wide as the pixels they have to fill.
+    Picture1->SetPensFollowZoom(false);
     Picture2 = new Picture(this);
     Picture2->SetBackColor(RGB(255, 255, 255));
     for (int deg = 35; deg <= 55; deg += 5)
         degreeLabels.push_back(MakeLabel(this, QStringLiteral("%1°").arg(deg), kOptionFont, kWindowColour));
     Label6 = MakeLabel(this, tr("Farbige Linien: 405, 455, 505, 555, 605 und 655 nm; schwarz: Leuchtdichte"),
                        kOptionFont, kWindowColour);
+    Label7 = MakeLabel(this, tr("Streuung der Größen in %"), kControlFont, kWindowColour);
+    HScroll2 = MakeScrollBar(this, Qt::Horizontal, 0, 30, 1, 5, 0);
+    Text2 = MakeTextBox(this, NumberText(0.0), kControlFont);
+    Label8 = MakeLabel(this, tr("Lee-Diagramm: die Farben für jeden Tropfendurchmesser (µm, logarithmisch)"),
+                       kControlFont, kWindowColour);
+    Picture3 = new Picture(this);
+    Picture3->SetBackColor(RGB(96, 96, 96));
+    Picture3->TakeKeyboardFocus();
+    for (int deg = 35; deg <= 55; deg += 5)
+        leeDegreeLabels.push_back(MakeLabel(this, QStringLiteral("%1°").arg(deg), kOptionFont, kWindowColour));
+    for (const char *d : {"10", "100", "1000"})
+        diameterLabels.push_back(MakeLabel(this, QString::fromLatin1(d), kOptionFont, kWindowColour));
+    Label9 = MakeLabel(this, QString(), kOptionFont, kWindowColour);
+    Label9->setWordWrap(true);
+    Busy2 = new QProgressBar(this);
+    Busy2->setRange(0, kLeeRows);
+    Busy2->setTextVisible(false);
 
     Label1->setBuddy(HScroll1);
     for (QWidget *w : {static_cast<QWidget *>(HScroll1), static_cast<QWidget *>(Text1)})
@@ -96,14 +115,21 @@ SunForm::SunForm()
     Picture1->setAccessibleName(tr("Der Himmel gegenüber der Sonne"));
     Picture2->setAccessibleName(tr("Spektrum"));
     Busy->setAccessibleName(tr("Rechnet"));
+    for (QWidget *w : {static_cast<QWidget *>(HScroll2), static_cast<QWidget *>(Text2)})
+        w->setAccessibleName(tr("Streuung der Größen in %"));
+    Label7->setBuddy(HScroll2);
+    Picture3->setAccessibleName(tr("Lee-Diagramm"));
+    Busy2->setAccessibleName(tr("Lee-Diagramm: berechnete Zeilen"));
     setTabOrder(HScroll1, Text1);
-    setTabOrder(Text1, Option1);
+    setTabOrder(Text1, HScroll2);
+    setTabOrder(HScroll2, Option1);
     setTabOrder(Option1, Option2);
     setTabOrder(Option2, Option6);
     setTabOrder(Option6, Check1);
     setTabOrder(Check1, Option3);
     setTabOrder(Option3, Option4);
     setTabOrder(Option4, Option5);
+    setTabOrder(Option5, Picture3);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &SunForm::BarMoved);
     connect(Text1, &QLineEdit::editingFinished, this, &SunForm::TextTyped);
@@ -116,6 +142,10 @@ SunForm::SunForm()
     connect(Check1, &QAbstractButton::toggled, this, [this](bool) { Recompute(); });
     connect(Picture1, &Picture::Paint, this, &SunForm::DrawSky);
     connect(Picture2, &Picture::Paint, this, &SunForm::DrawSpectrum);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &SunForm::SpreadMoved);
+    connect(Picture3, &Picture::Paint, this, &SunForm::DrawLee);
+    connect(Picture3, &Picture::MouseDown, this, &SunForm::Picture3_MouseDown);
+    connect(Picture3, &Picture::KeyDown, this, &SunForm::Picture3_KeyDown);
     new WindowSaver(this, QStringLiteral("sonnenlicht"), [this] { return Csv(); });
 }
 
@@ -131,12 +161,21 @@ SunBowRequest SunForm::Request() const
 {
     SunBowRequest r;
     r.diameterMicrons = diameter_;
+    r.spread = spreadPercent_ / 100.0;
     r.theory = Option2->isChecked() ? BowTheory::Airy : Option6->isChecked() ? BowTheory::WholeDrop : BowTheory::Mie;
     r.sunDisc = Check1->isChecked();
     r.filter = Option4->isChecked() ? BowFilter::S : Option5->isChecked() ? BowFilter::P : BowFilter::None;
     r.pixels = AnglePixels();
     return r;
 }
+
+void SunForm::SetDiameter(double microns)
+{
+    Text1->setText(NumberText(microns));
+    TextTyped();
+}
+
+void SunForm::SetSpread(int percent) { HScroll2->setValue(percent); }
 
 void SunForm::BarMoved()
 {
@@ -178,6 +217,10 @@ void SunForm::Recompute()
     stale_ = false;
     Busy->show();
     Label2->setText(tr("Rechnet …"));
+    // The chosen size first: Lee's diagram waits for it.
+    leeJob_.Cancel();
+    ResetLeeIfSettingsChanged();
+    DrawLeeMark();
     job_.Start(Request(), [this](const SunBow &bow) { Finished(bow); });
 }
 
@@ -200,9 +243,11 @@ void SunForm::Finished(const SunBow &bow)
     else
         Label2->setText(tr("Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)")
                             .arg(bow.nm.size()));
+    if (bow.sizes > 1) Label2->setText(Label2->text() + tr(", über %1 Tropfengrößen").arg(bow.sizes));
     DrawSky();
     DrawSpectrum();
     Describe();
+    StartLeeRow();
 }
 
 // A hidden window computes nothing; shown again it catches up.
@@ -212,6 +257,7 @@ void SunForm::hideEvent(QHideEvent *event)
         job_.Cancel();
         stale_ = true;
     }
+    leeJob_.Cancel();
     Form::hideEvent(event);
 }
 
@@ -219,6 +265,7 @@ void SunForm::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
     if (stale_) Recompute();
+    else StartLeeRow();
 }
 
 } // namespace rb::tavrin

@@ -3,7 +3,8 @@
 //
 // The sunlight window on its screen: 90 % of it, centred, in units of 4000
 // across and 3000 down; the controls in a column on the left, the sky and the
-// spectrum to the right of it.
+// spectrum and Lee's diagram to the right of it, one under the other on one
+// angle axis, the diagram's diameters to its right.
 #include "tavrin/sunlight/sun_form.h"
 
 #include "common/widgets/controls.h"
@@ -25,7 +26,7 @@ namespace {
 
 constexpr double kScreenShare = 0.9;
 constexpr double kUnitsWide = 4000, kUnitsHigh = 3000;
-constexpr double kColumnRight = 1000, kPicturesLeft = 1050, kPicturesWidth = 2925;
+constexpr double kColumnRight = 1000, kPicturesLeft = 1050, kPicturesWidth = 2780;
 // The spectrum's angle axis.
 constexpr double kFirstDeg = 35, kLastDeg = 57;
 
@@ -54,6 +55,9 @@ void SunForm::LayOut()
                                    (right - left) / 4);
     HScroll1->setGeometry(left, y, right - left - textWidth - gap, barHeight);
     put(Text1, barHeight, right - textWidth, textWidth);
+    put(Label7, Label7->sizeHint().height());
+    HScroll2->setGeometry(left, y, right - left - textWidth - gap, barHeight);
+    put(Text2, barHeight, right - textWidth, textWidth);
     // The options stand one under the other in their frames, the frames as
     // tall as their options need.
     for (QGroupBox *f : {Frame1, Frame2}) {
@@ -75,27 +79,49 @@ void SunForm::LayOut()
     Label3->setGeometry(left, y, right - left, 1);
     FitText(Label3);
     y += Label3->height() + gap;
+    Label9->setGeometry(left, y, right - left, 1);
+    FitText(Label9);
+    put(Label9, std::max(Label9->height(), 2 * Label9->fontMetrics().height()));
+    put(Busy2, std::max(6, gap * 2));
 
     Place(Label4, kPicturesLeft, 25, kPicturesWidth, 100);
-    Place(Picture1, kPicturesLeft, 140, kPicturesWidth, 1450);
-    Place(Label5, kPicturesLeft, 1620, kPicturesWidth, 100);
-    Place(Picture2, kPicturesLeft, 1735, kPicturesWidth, 1020);
-    Place(Label6, kPicturesLeft, 2880, kPicturesWidth, 100);
+    Place(Picture1, kPicturesLeft, 130, kPicturesWidth, 760);
+    Place(Label5, kPicturesLeft, 905, kPicturesWidth, 100);
+    Place(Picture2, kPicturesLeft, 1015, kPicturesWidth, 600);
+    Place(Label6, kPicturesLeft, 1700, kPicturesWidth, 100);
+    Place(Label8, kPicturesLeft, 1815, kPicturesWidth, 100);
+    Place(Picture3, kPicturesLeft, 1925, kPicturesWidth, 890);
     PlaceDegreeLabels();
+    PlaceDiameterLabels();
     FreezeSize();
 }
 
-// The degree labels stand centred under their place on the spectrum's axis.
+// The degree labels stand centred under their place on the axis of the
+// spectrum and of Lee's diagram.
 void SunForm::PlaceDegreeLabels()
 {
     const double x0 = Picture2->x(), wPx = Picture2->width();
-    const int top = Picture2->y() + Picture2->height() + 2;
-    for (std::size_t i = 0; i < degreeLabels.size(); ++i) {
-        QLabel *l = degreeLabels[i];
+    const std::size_t perAxis = leeDegreeLabels.size();
+    for (std::size_t i = 0; i < 2 * perAxis; ++i) {
+        QLabel *l = i < perAxis ? degreeLabels[i] : leeDegreeLabels[i - perAxis];
+        const QWidget *under = i < perAxis ? static_cast<QWidget *>(Picture2) : Picture3;
         l->adjustSize();
-        const double deg = kFirstDeg + 5.0 * static_cast<double>(i);
+        const double deg = kFirstDeg + 5.0 * static_cast<double>(i % perAxis);
         const double x = x0 + (deg - kFirstDeg) / (kLastDeg - kFirstDeg) * wPx;
-        l->move(int(std::lround(x - l->width() / 2.0)), top);
+        l->move(int(std::lround(x - l->width() / 2.0)), under->y() + under->height() + 2);
+    }
+}
+
+// The diameters stand to the right of Lee's diagram at their height on its
+// logarithmic axis; the rows run half a row beyond the ends.
+void SunForm::PlaceDiameterLabels()
+{
+    const double decades = std::log10(kLeeLargest / kLeeSmallest), half = decades / (kLeeRows - 1) / 2;
+    for (QLabel *l : diameterLabels) {
+        l->adjustSize();
+        const double up = std::log10(l->text().toDouble() / kLeeSmallest) + half;
+        const double y = Picture3->y() + Picture3->height() * (1 - up / (decades + 2 * half));
+        l->move(Picture3->x() + Picture3->width() + 4, int(std::lround(y - l->height() / 2.0)));
     }
 }
 

@@ -141,22 +141,29 @@ void SunForm::Describe()
             .arg(text));
 }
 
+// One row per angle: first the chosen drop size's picture, then every row
+// of Lee's diagram done so far, smallest drops first, each as the diagram
+// shows it (averaged over the spread).
 QByteArray SunForm::Csv() const
 {
     CsvTable table({tr("Winkel (°)").toStdString(), tr("Tropfendurchmesser (µm)").toStdString(), "X", "Y", "Z",
                     "R (sRGB)", "G (sRGB)", "B (sRGB)", tr("Leuchtdichte").toStdString()});
-    if (shown_) {
-        const SunBow &bow = *shown_;
-        const std::vector<ScreenColour> colours = BowColours(bow);
-        for (std::size_t p = 0; p < bow.angleDeg.size(); ++p) {
-            const optics::Xyz &c = bow.xyz[p];
-            table.Row({CsvTable::Number(bow.angleDeg[p]), CsvTable::Number(bow.request.diameterMicrons),
-                       CsvTable::Number(c.x), CsvTable::Number(c.y), CsvTable::Number(c.z),
+    const auto rows = [&table](const std::vector<double> &angle, double d, const std::vector<optics::Rgb> &balanced,
+                               const std::vector<optics::Xyz> &xyz) {
+        const std::vector<ScreenColour> colours = BowColours(balanced, xyz);
+        for (std::size_t p = 0; p < angle.size() && p < xyz.size(); ++p) {
+            const optics::Xyz &c = xyz[p];
+            table.Row({CsvTable::Number(angle[p]), CsvTable::Number(d), CsvTable::Number(c.x),
+                       CsvTable::Number(c.y), CsvTable::Number(c.z),
                        CsvTable::Number(static_cast<long long>(colours[p].r)),
                        CsvTable::Number(static_cast<long long>(colours[p].g)),
                        CsvTable::Number(static_cast<long long>(colours[p].b)), CsvTable::Number(kExposure * c.y)});
         }
-    }
+    };
+    if (shown_) rows(shown_->angleDeg, shown_->request.diameterMicrons, shown_->balanced, shown_->xyz);
+    for (std::size_t i = 0; i < leeRows_.size(); ++i)
+        if (const std::optional<LeeRow> row = SpreadRow(leeRows_, i, spreadPercent_ / 100.0))
+            rows(leeAngles_, LeeDiameters()[i], row->balanced, row->xyz);
     return QByteArray::fromStdString(table.Str());
 }
 

@@ -133,6 +133,8 @@ void Form5::MakePictures()
     Picture3 = new Picture(this);
     Picture4 = new Picture(this);
     Picture1 = new Picture(this);
+    // The bars of the three colours stand 50 units of obsCoord apart.
+    Picture1->SetZoomedLinesApart(50);
     // Made last, so it lies on top of Bild III where the two overlap: the
     // short marks of the scale hang into that strip and stay visible.
     Picture2 = new Picture(this);

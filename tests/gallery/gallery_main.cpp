@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Regenbogen authors
 // Writes a PNG of every window in its characteristic states into the folder
 // given as the first argument. The screen size and pixel ratio come from the
-// offscreen platform's configuration (see the Makefile's gallery target).
+// offscreen platform's configuration (see the Makefile's gallery target); a
+// third argument asks for a presentation zoom.
 #include "common/app/app.h"
+#include "common/widgets/zoom.h"
 #include "tests/gallery/gallery.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@ void Settle()
 int main(int argc, char **argv)
 {
     rb::PrepareEnvironment();
+    if (argc > 3) rb::RequestZoom(QString::fromLocal8Bit(argv[3]).toDouble());
     QApplication app(argc, argv);
     rb::InitApplication(app, rb::Language::German);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");

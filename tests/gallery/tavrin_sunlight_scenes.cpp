@@ -3,7 +3,8 @@
 //
 // The rainbow in sunlight, opened from the wave model's window: rain of
 // 1000 µm and 300 µm drops, drizzle of 50 µm and a fogbow of 20 µm, and the
-// 1000 µm bow through a p filter.
+// 1000 µm bow through a p filter; Lee's diagram complete under each, and
+// rain of 300 µm drops with a spread of 10 % in size.
 #include "tests/gallery/gallery.h"
 #include "tavrin/navigation.h"
 #include "tavrin/sunlight/sun_form.h"
@@ -23,7 +24,9 @@ void WaitDone(const tavrin::SunForm &form)
 {
     QElapsedTimer t;
     t.start();
-    while (form.Computing() && t.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Lee's diagram too, so every shot shows it whole.
+    while ((form.Computing() || form.LeeFilling()) && t.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 void Diameter(tavrin::SunForm &form, const QString &um)
@@ -48,6 +51,11 @@ void TavrinSunlightScenes(const Shoot &shoot)
         Diameter(form, QString::fromLatin1(d));
         shoot(&form, QStringLiteral("tavrin-sun-%1um").arg(QString::fromLatin1(d)));
     }
+    Diameter(form, QStringLiteral("300"));
+    form.SetSpread(10);
+    WaitDone(form);
+    shoot(&form, QStringLiteral("tavrin-sun-300um-10pct"));
+    form.SetSpread(0);
     Diameter(form, QStringLiteral("1000"));
     form.Option5->click();
     WaitDone(form);

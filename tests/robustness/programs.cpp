@@ -178,7 +178,9 @@ std::vector<Program> Programs()
          },
          StartWindowEnd, [] { return static_cast<QWidget *>(tavrin::Navigation::Get().WaveForm().Command2); }},
         // The rainbow in sunlight over the wave model: every click starts a
-        // computation that cancels the one before. Closing the sunlight
+        // computation that cancels the one before, and the stream reaches the
+        // spread's bar and Lee's diagram (clicks, arrow keys) while the
+        // diagram fills in behind the chosen size's picture. Closing the sunlight
         // window closes only it in tavrin; here its close ends the run, so
         // the stream's final close must still end the program at once while
         // the workers compute.

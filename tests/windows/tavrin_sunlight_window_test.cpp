@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QProgressBar>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -77,9 +79,11 @@ TEST_F(SunlightWindow, OpensAtItsDefaultsAndFitsTheScreen)
     EXPECT_FALSE(form->Picture1->accessibleDescription().isEmpty());
     const QByteArray csv = form->Csv();
     EXPECT_TRUE(csv.startsWith("Winkel (°),Tropfendurchmesser (µm),X,Y,Z,R (sRGB),G (sRGB),B (sRGB),Leuchtdichte\n"));
-    EXPECT_EQ(csv.count('\n'), static_cast<qsizetype>(form->Shown()->angleDeg.size()) + 1); // a row per angle
-    // The sky in the SVG: its arcs, not an empty box.
-    EXPECT_GT(WindowSvg(form).count("class=\"arc\""), 100);
+    // A row per angle, for the chosen size and each row of Lee's diagram done.
+    EXPECT_EQ(csv.count('\n'), static_cast<qsizetype>(form->Shown()->angleDeg.size()) * (1 + form->LeeRowsDone()) + 1);
+    // The sky in the SVG: its arcs, one for each pixel of radius across the
+    // 22° of the bows (a third of the sky's height), not an empty box.
+    EXPECT_GT(WindowSvg(form).count("class=\"arc\""), form->Picture1->height() / 4);
 }
 
 TEST_F(SunlightWindow, AnswersWhileItComputesAndComesBackAsLeft)
@@ -132,6 +136,55 @@ TEST_F(SunlightWindow, AnswersWhileItComputesAndComesBackAsLeft)
     emit form->Text1->editingFinished();
     EXPECT_EQ(form->Text1->text(), QStringLiteral("10"));
     EXPECT_EQ(form->Request().diameterMicrons, 10);
+}
+
+// Lee's diagram by Airy's theory, which fills it in a second or two: the
+// event loop keeps pace meanwhile, a click and the arrow keys choose a row's
+// diameter without throwing the rows away, a spread is averaged from them,
+// and a change of theory starts anew.
+TEST_F(SunlightWindow, LeeDiagramFillsInAndChoosesTheDrop)
+{
+    form->Option2->click();
+    EXPECT_EQ(form->LeeRowsDone(), 0);
+    QElapsedTimer t;
+    t.start();
+    qint64 longest = 0, last = 0;
+    while (form->LeeFilling() && t.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        longest = std::max(longest, t.elapsed() - last);
+        last = t.elapsed();
+    }
+    ASSERT_FALSE(form->LeeFilling());
+    EXPECT_LT(longest, 250) << t.elapsed();
+    EXPECT_EQ(form->Busy2->value(), tavrin::kLeeRows);
+    EXPECT_TRUE(form->Picture3->accessibleDescription().contains(QStringLiteral("Nebelbogen")));
+    const QByteArray csv = form->Csv();
+    EXPECT_EQ(csv.count('\n'), static_cast<qsizetype>(form->Shown()->angleDeg.size()) * (1 + tavrin::kLeeRows) + 1);
+
+    // The row of 100 µm, a third of the way up the logarithmic axis.
+    const double decades = std::log10(200.0), half = decades / (tavrin::kLeeRows - 1) / 2;
+    const int y = int(std::lround(form->Picture3->height() * (1 - (1 + half) / (decades + 2 * half))));
+    QTest::mouseClick(form->Picture3, Qt::LeftButton, {}, QPoint(form->Picture3->width() / 2, y));
+    const double row = tavrin::LeeDiameters()[static_cast<std::size_t>(tavrin::LeeRowNear(100))];
+    EXPECT_NEAR(form->Request().diameterMicrons, row, 0.05);
+    QTest::keyClick(form->Picture3, Qt::Key_Up);
+    EXPECT_NEAR(form->Request().diameterMicrons, row * std::pow(200.0, 1.0 / (tavrin::kLeeRows - 1)), 0.1);
+    form->HScroll2->setValue(10);
+    EXPECT_EQ(form->Request().spread, 0.1);
+    EXPECT_EQ(form->Text2->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->LeeRowsDone(), tavrin::kLeeRows);
+    ASSERT_TRUE(WaitDone(*form));
+    EXPECT_GT(form->Shown()->sizes, 1);
+
+    form->Option1->click();
+    EXPECT_EQ(form->LeeRowsDone(), 0);
+    // Closed while the Mie rows are under way: the workers stop at once.
+    ASSERT_TRUE(WaitDone(*form));
+    QTest::qWait(200);
+    t.restart();
+    form->close();
+    tavrin::Navigation::Get().Reset();
+    EXPECT_LT(t.elapsed(), 100);
 }
 
 } // namespace

@@ -31,11 +31,13 @@ optics::Rgb ExposedLinear(const optics::Rgb &balanced, double y, const optics::R
     return optics::IntoGamut(c, Luminance(under) + kExposure * y);
 }
 
-std::vector<ScreenColour> BowColours(const SunBow &bow)
+std::vector<ScreenColour> BowColours(const SunBow &bow) { return BowColours(bow.balanced, bow.xyz); }
+
+std::vector<ScreenColour> BowColours(const std::vector<optics::Rgb> &balanced, const std::vector<optics::Xyz> &xyz)
 {
     std::vector<ScreenColour> out;
-    for (std::size_t p = 0; p < bow.balanced.size(); ++p)
-        out.push_back(Encode(ExposedLinear(bow.balanced[p], bow.xyz[p].y, {})));
+    for (std::size_t p = 0; p < balanced.size() && p < xyz.size(); ++p)
+        out.push_back(Encode(ExposedLinear(balanced[p], xyz[p].y, {})));
     return out;
 }
 

@@ -35,6 +35,7 @@ struct ScreenColour {
 // The bow's own light at each pixel of the angle axis, exposed, brought
 // into gamut at its luminance and encoded.
 std::vector<ScreenColour> BowColours(const SunBow &bow);
+std::vector<ScreenColour> BowColours(const std::vector<optics::Rgb> &balanced, const std::vector<optics::Xyz> &xyz);
 // The same over the sky.
 std::vector<ScreenColour> SkyColours(const SunBow &bow);
 // The bow's exposed light in gamut, linear: what the two above encode.

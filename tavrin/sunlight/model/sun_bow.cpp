@@ -4,6 +4,7 @@
 
 #include "optics/sun_disc.h"
 #include "optics/water_index.h"
+#include "tavrin/sunlight/model/size_spread.h"
 #include "tavrin/sunlight/model/white_light.h"
 
 #include <algorithm>
@@ -60,38 +61,51 @@ std::optional<SunBow> ComputeSunBow(const SunBowRequest &r, const std::atomic<bo
     bow.intensity.resize(bands);
     std::vector<int> terms(bands, 0), lengths(bands, 0);
     std::vector<long long> rays(bands, 0);
+    const std::vector<SizeSample> sizes = SpreadSizes(r.diameterMicrons, r.spread, r.sunDisc);
+    bow.sizes = static_cast<int>(sizes.size());
 
     std::atomic<std::size_t> next{0};
     std::atomic<bool> stopped{false};
     const auto work = [&] {
-        std::vector<double> fine;
+        std::vector<double> fine, one;
         for (;;) {
             const std::size_t band = next.fetch_add(1); // bands run blue to red: longest first
             if (band >= bands || stopped.load(std::memory_order_relaxed)) return;
             const double nm = light.nm[band], n = optics::RainIndex(nm / 1000);
-            const double x = kPi * r.diameterMicrons / (nm / 1000);
             // The disc smooths the profile far beyond the ripple, so a finer
-            // step buys nothing there; a point sun shows every pixel.
-            const double ripple = RippleDegrees(r.diameterMicrons, nm) / kSamplesPerRipple;
-            // The whole drop's bows have no ripple: their finest fringes are
-            // its inner bows, a third of a degree apart or more.
+            // step buys nothing there; a point sun shows every pixel. The
+            // largest drop has the finest ripple. The whole drop's bows have
+            // no ripple: their finest fringes are its inner bows, a third of
+            // a degree apart or more.
+            const double ripple = RippleDegrees(sizes.back().diameterMicrons, nm) / kSamplesPerRipple;
             const double finest = r.theory == BowTheory::WholeDrop ? kWholeDropStepDeg : ripple;
             const double step = r.sunDisc ? std::min(finest, 0.05) : std::min(finest, pixelDeg);
             const double margin = (r.sunDisc ? optics::kSunRadiusDegrees : 0) + pixelDeg + step;
             AngleGrid grid{r.firstDeg - margin, step,
                            static_cast<int>(std::ceil((r.lastDeg - r.firstDeg + 2 * margin) / step)) + 1};
-            if (r.theory == BowTheory::Mie) {
-                if (!MieProfile(n, x, r.filter, grid, cancel, fine, terms[band])) {
-                    stopped = true;
-                    return;
+            for (const SizeSample &size : sizes) {
+                std::vector<double> &profile = sizes.size() == 1 ? fine : one;
+                const double x = kPi * size.diameterMicrons / (nm / 1000);
+                if (r.theory == BowTheory::Mie) {
+                    int t = 0;
+                    if (!MieProfile(n, x, r.filter, grid, cancel, profile, t)) {
+                        stopped = true;
+                        return;
+                    }
+                    terms[band] += t;
+                } else if (r.theory == BowTheory::WholeDrop) {
+                    long long summed = 0;
+                    if (!WholeDropProfile(n, x, r.filter, grid, cancel, profile, summed)) {
+                        stopped = true;
+                        return;
+                    }
+                    rays[band] += summed;
+                } else {
+                    AiryProfile(n, x, r.filter, grid, profile);
                 }
-            } else if (r.theory == BowTheory::WholeDrop) {
-                if (!WholeDropProfile(n, x, r.filter, grid, cancel, fine, rays[band])) {
-                    stopped = true;
-                    return;
-                }
-            } else {
-                AiryProfile(n, x, r.filter, grid, fine);
+                if (sizes.size() == 1) break;
+                if (&size == &sizes.front()) fine.assign(profile.size(), 0.0);
+                for (std::size_t i = 0; i < profile.size(); ++i) fine[i] += size.weight * profile[i];
             }
             if (r.sunDisc) fine = optics::ConvolveWithDisc(fine, step, optics::kSunRadiusDegrees);
             ToPixels(fine, grid, bow.angleDeg, pixelDeg, !r.sunDisc && step < pixelDeg, bow.intensity[band]);

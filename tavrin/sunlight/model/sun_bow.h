@@ -9,7 +9,9 @@
 // The profiles are computed on a grid finer than the ripple the outer
 // reflection lays over the bow (about 0.06°·(1000 µm/d)·(λ/550 nm)), three
 // samples to its period, then convolved with the disc (optics/sun_disc.h),
-// then read off at the centres of the picture's pixels; with a point sun
+// then read off at the centres of the picture's pixels; with a spread of
+// sizes (size_spread.h) the profiles of all sizes, on the grid of the
+// largest, are averaged before the disc; with a point sun
 // each pixel takes the mean over its width instead, which is what a
 // camera's pixel collects. The bands are shared out among worker threads,
 // the shortest wavelengths (the longest series) first; a raised flag stops
@@ -27,6 +29,7 @@ namespace rb::tavrin {
 
 struct SunBowRequest {
     double diameterMicrons = 1000;
+    double spread = 0;              // of the sizes, size_spread.h
     BowTheory theory = BowTheory::Mie;
     bool sunDisc = true;
     BowFilter filter = BowFilter::None;
@@ -44,6 +47,7 @@ struct SunBow {
     long long terms = 0;                        // Mie terms summed, all bands
     long long rays = 0;                         // phasors of the whole drop, all bands
     int anglesPerBand = 0;                      // the finest grid's length
+    int sizes = 1;                              // drop sizes averaged
 };
 
 // Empty if the flag went up first. Uses up to `threads` threads, the
