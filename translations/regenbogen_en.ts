@@ -966,6 +966,14 @@ Do you want to replace it?</translation>
         <translation>Summed: %1 wavelengths, two Airy bows each (primary and secondary)</translation>
     </message>
     <message>
+        <source>Zeiger des ganzen Tropfens</source>
+        <translation>Phasors of the whole drop</translation>
+    </message>
+    <message>
+        <source>Summiert: %1 Wellenlängen, %2 Zeiger (Strahlen durch Haupt- und Nebenbogen), je Wellenlänge bis %3 Winkel</source>
+        <translation>Summed: %1 wavelengths, %2 phasors (rays through the primary and secondary bow), up to %3 angles per wavelength</translation>
+    </message>
+    <message>
         <source>Hauptbogen am hellsten bei %1°, von außen nach innen %2; Nebenbogen am hellsten bei %3°, von außen nach innen %4; dazwischen Alexanders dunkles Band, innerhalb des Hauptbogens heller Himmel. Tropfendurchmesser %5 µm.</source>
         <translation>Primary bow brightest at %1°, from outside in %2; secondary bow brightest at %3°, from outside in %4; between them Alexander&apos;s dark band, inside the primary a bright sky. Drop diameter %5 µm.</translation>
     </message>

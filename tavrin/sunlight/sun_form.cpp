@@ -61,6 +61,7 @@ SunForm::SunForm()
     Frame1 = MakeFrame(this, tr("Theorie"), kControlFont);
     Option1 = MakeOption(Frame1, tr("Mie (exakt)"), kOptionFont, true);
     Option2 = MakeOption(Frame1, tr("Airy"), kOptionFont, false);
+    Option6 = MakeOption(Frame1, tr("Zeiger des ganzen Tropfens"), kOptionFont, false);
     Check1 = new QCheckBox(tr("Sonnenscheibe 0,53°"), this);
     Check1->setFont(UiFont(kOptionFont.points, kOptionFont.bold));
     Check1->setChecked(true);
@@ -123,7 +124,8 @@ SunForm::SunForm()
     setTabOrder(Text1, HScroll2);
     setTabOrder(HScroll2, Option1);
     setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Check1);
+    setTabOrder(Option2, Option6);
+    setTabOrder(Option6, Check1);
     setTabOrder(Check1, Option3);
     setTabOrder(Option3, Option4);
     setTabOrder(Option4, Option5);
@@ -133,7 +135,7 @@ SunForm::SunForm()
     connect(Text1, &QLineEdit::editingFinished, this, &SunForm::TextTyped);
     // An option that goes off is followed by the one that comes on: only
     // that one computes.
-    for (QRadioButton *b : {Option1, Option2, Option3, Option4, Option5})
+    for (QRadioButton *b : {Option1, Option2, Option6, Option3, Option4, Option5})
         connect(b, &QAbstractButton::toggled, this, [this](bool on) {
             if (on) Recompute();
         });
@@ -160,7 +162,7 @@ SunBowRequest SunForm::Request() const
     SunBowRequest r;
     r.diameterMicrons = diameter_;
     r.spread = spreadPercent_ / 100.0;
-    r.theory = Option2->isChecked() ? BowTheory::Airy : BowTheory::Mie;
+    r.theory = Option2->isChecked() ? BowTheory::Airy : Option6->isChecked() ? BowTheory::WholeDrop : BowTheory::Mie;
     r.sunDisc = Check1->isChecked();
     r.filter = Option4->isChecked() ? BowFilter::S : Option5->isChecked() ? BowFilter::P : BowFilter::None;
     r.pixels = AnglePixels();
@@ -231,6 +233,12 @@ void SunForm::Finished(const SunBow &bow)
         Label2->setText(tr("Summiert: %1 Wellenlängen, %2 Mie-Terme, je Wellenlänge bis %3 Winkel")
                             .arg(bow.nm.size())
                             .arg(locale.toString(bow.terms))
+                            .arg(locale.toString(bow.anglesPerBand)));
+    else if (bow.request.theory == BowTheory::WholeDrop)
+        Label2->setText(tr("Summiert: %1 Wellenlängen, %2 Zeiger (Strahlen durch Haupt- und Nebenbogen), je "
+                           "Wellenlänge bis %3 Winkel")
+                            .arg(bow.nm.size())
+                            .arg(locale.toString(bow.rays))
                             .arg(locale.toString(bow.anglesPerBand)));
     else
         Label2->setText(tr("Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)")

@@ -59,7 +59,7 @@ public:
     QScrollBar *HScroll1;   // the diameter, logarithmic
     QLineEdit *Text1;       // the diameter, shown and typed
     QGroupBox *Frame1;      // the theory
-    QRadioButton *Option1, *Option2; // Mie, Airy
+    QRadioButton *Option1, *Option2, *Option6; // Mie, Airy, the whole drop's phasors
     QCheckBox *Check1;      // the sun's disc
     QGroupBox *Frame2;      // the filter
     QRadioButton *Option3, *Option4, *Option5; // none, s, p

@@ -131,6 +131,26 @@ TEST(SunBow, LargeDropsAgreeWithAiryAndSmallOnesDoNot)
     for (const double d : {20.0, 50.0}) EXPECT_GT(Parting(Bow(d), Bow(d, BowTheory::Airy), 36, 45), 0.3) << d;
 }
 
+// The whole drop's phasors, extended to the secondary bow: the same
+// observers' facts as Mie's picture, and close to it for millimetre drops.
+TEST(SunBow, WholeDropPhasorsShowBothBowsAsMieDoes)
+{
+    const SunBow mie = Bow(1000), b = Bow(1000, BowTheory::WholeDrop);
+    const double red = BandPeak(b, 655, 39, 44), violet = BandPeak(b, 405, 39, 44);
+    EXPECT_NEAR(red, BandPeak(mie, 655, 39, 44), 0.06);
+    EXPECT_GT(red, violet + 1);
+    const double red2 = BandPeak(b, 655, 49, 55), violet2 = BandPeak(b, 405, 49, 56);
+    EXPECT_NEAR(red2, BandPeak(mie, 655, 49, 55), 0.15);
+    EXPECT_LT(red2, violet2 - 1);
+    EXPECT_LT(YAt(b, 46), 0.2 * YAt(b, 38));
+    EXPECT_LT(Parting(mie, b, 40.5, 42.2), 0.1);
+    EXPECT_GT(b.rays, 40 * 1000);
+    const std::atomic<bool> stop{true};
+    SunBowRequest r;
+    r.theory = BowTheory::WholeDrop;
+    EXPECT_FALSE(ComputeSunBow(r, stop, 2));
+}
+
 TEST(SunBow, FogOfSmallDropsMakesABroadPaleBowNear38Degrees)
 {
     const SunBow fog = Bow(20), rain = Bow(1000);

@@ -111,6 +111,12 @@ TEST_F(SunlightWindow, AnswersWhileItComputesAndComesBackAsLeft)
     emit form->Text1->editingFinished();
     form->Option5->click();
     ASSERT_TRUE(WaitDone(*form));
+    // The whole drop's phasors: they say how many they summed.
+    form->Option6->click();
+    ASSERT_TRUE(WaitDone(*form));
+    EXPECT_EQ(form->Shown()->request.theory, tavrin::BowTheory::WholeDrop);
+    EXPECT_GT(form->Shown()->rays, 0);
+    EXPECT_TRUE(form->Label2->text().contains(QStringLiteral("Zeiger"))) << form->Label2->text().toStdString();
     form->close();
     EXPECT_TRUE(tavrin::Navigation::Get().WaveForm().isVisible()); // only it closed
     tavrin::Navigation::Get().WaveForm().Command4->click();

@@ -6,7 +6,8 @@
 // as the fraction of the light falling on the drop's cross-section that
 // goes into a unit solid angle there, |S|²/(π·x²) with x = k·a.
 //
-// Two theories: Lorenz–Mie's exact series (optics/mie.h), which holds for
+// Three models: the whole drop's phasors (whole_drop_profile.cpp), and two
+// theories: Lorenz–Mie's exact series (optics/mie.h), which holds for
 // every drop and has every path of the light in it, the reflection off the
 // drop's outside and both bows among them; and Airy's, which describes
 // each bow by the cubic wavefront about its Descartes ray:
@@ -25,7 +26,7 @@
 
 namespace rb::tavrin {
 
-enum class BowTheory { Mie, Airy };
+enum class BowTheory { Mie, Airy, WholeDrop };
 // Through no filter (unpolarised light, the mean of both), or through a
 // polarising filter that passes the light polarised perpendicular (s) or
 // parallel (p) to the plane of sun, drop and eye, the half of sunlight that
@@ -44,6 +45,11 @@ struct AngleGrid {
 bool MieProfile(double n, double x, BowFilter filter, const AngleGrid &grid, const std::atomic<bool> &cancel,
                 std::vector<double> &out, int &terms);
 void AiryProfile(double n, double x, BowFilter filter, const AngleGrid &grid, std::vector<double> &out);
+// The whole-drop phasor model (optics/whole_drop.h) for both bows, s and p
+// summed apart, with the outer reflection's light; false, having stopped
+// early, once the flag is up. rays is the number of phasors in its fans.
+bool WholeDropProfile(double n, double x, BowFilter filter, const AngleGrid &grid, const std::atomic<bool> &cancel,
+                      std::vector<double> &out, long long &rays);
 
 // Descartes' angle, degrees from the antisolar point, of the bow after
 // `reflections` inner reflections (1 or 2).

@@ -17,6 +17,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kSamplesPerRipple = 3;
+constexpr double kWholeDropStepDeg = 0.05;
 
 // The profile on the fine grid brought to the pixels: linear between the
 // grid's points at each pixel's centre, or, where the grid is finer than
@@ -59,6 +60,7 @@ std::optional<SunBow> ComputeSunBow(const SunBowRequest &r, const std::atomic<bo
     const std::size_t bands = light.nm.size();
     bow.intensity.resize(bands);
     std::vector<int> terms(bands, 0), lengths(bands, 0);
+    std::vector<long long> rays(bands, 0);
     const std::vector<SizeSample> sizes = SpreadSizes(r.diameterMicrons, r.spread, r.sunDisc);
     bow.sizes = static_cast<int>(sizes.size());
 
@@ -72,9 +74,12 @@ std::optional<SunBow> ComputeSunBow(const SunBowRequest &r, const std::atomic<bo
             const double nm = light.nm[band], n = optics::RainIndex(nm / 1000);
             // The disc smooths the profile far beyond the ripple, so a finer
             // step buys nothing there; a point sun shows every pixel. The
-            // largest drop has the finest ripple.
+            // largest drop has the finest ripple. The whole drop's bows have
+            // no ripple: their finest fringes are its inner bows, a third of
+            // a degree apart or more.
             const double ripple = RippleDegrees(sizes.back().diameterMicrons, nm) / kSamplesPerRipple;
-            const double step = r.sunDisc ? std::min(ripple, 0.05) : std::min(ripple, pixelDeg);
+            const double finest = r.theory == BowTheory::WholeDrop ? kWholeDropStepDeg : ripple;
+            const double step = r.sunDisc ? std::min(finest, 0.05) : std::min(finest, pixelDeg);
             const double margin = (r.sunDisc ? optics::kSunRadiusDegrees : 0) + pixelDeg + step;
             AngleGrid grid{r.firstDeg - margin, step,
                            static_cast<int>(std::ceil((r.lastDeg - r.firstDeg + 2 * margin) / step)) + 1};
@@ -88,6 +93,13 @@ std::optional<SunBow> ComputeSunBow(const SunBowRequest &r, const std::atomic<bo
                         return;
                     }
                     terms[band] += t;
+                } else if (r.theory == BowTheory::WholeDrop) {
+                    long long summed = 0;
+                    if (!WholeDropProfile(n, x, r.filter, grid, cancel, profile, summed)) {
+                        stopped = true;
+                        return;
+                    }
+                    rays[band] += summed;
                 } else {
                     AiryProfile(n, x, r.filter, grid, profile);
                 }
@@ -108,6 +120,7 @@ std::optional<SunBow> ComputeSunBow(const SunBowRequest &r, const std::atomic<bo
 
     for (std::size_t b = 0; b < bands; ++b) {
         bow.terms += terms[b];
+        bow.rays += rays[b];
         bow.anglesPerBand = std::max(bow.anglesPerBand, lengths[b]);
     }
     std::vector<double> column(bands);

@@ -45,6 +45,7 @@ struct SunBow {
     std::vector<optics::Xyz> xyz;               // the bow's light, sun Y = 1
     std::vector<optics::Rgb> balanced;          // its linear sRGB, not in gamut
     long long terms = 0;                        // Mie terms summed, all bands
+    long long rays = 0;                         // phasors of the whole drop, all bands
     int anglesPerBand = 0;                      // the finest grid's length
     int sizes = 1;                              // drop sizes averaged
 };

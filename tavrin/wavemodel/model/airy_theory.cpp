@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/model/airy_theory.h"
 
+#include "optics/descartes.h"
 #include "tavrin/wavemodel/model/airy.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
 
@@ -34,7 +35,7 @@ double DescartesAngle(double n)
 
 double DeviationCurvature(double n)
 {
-    return 9.0 / 4.0 * std::sqrt(4.0 - n * n) / std::pow(n * n - 1.0, 1.5);
+    return optics::DeviationCurvature(n);
 }
 
 double AiryBow::Z(double theta) const { return (thetaR - theta) * std::pow(ka, 2.0 / 3.0) / std::cbrt(h); }

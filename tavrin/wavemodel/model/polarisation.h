@@ -9,7 +9,7 @@
 // two components added in intensity: the bar is √((|Σs|² + |Σp|²)/2).
 #pragma once
 
-#include "optics/fresnel.h"
+#include "optics/drop_phasor.h"
 
 #include <cmath>
 
@@ -19,16 +19,8 @@ enum class Polarisation { None, Perpendicular, Parallel, Unpolarised };
 
 // The component a chain is summed for: one for None, s and p; the two of
 // unpolarised light are summed as two chains.
-enum class Component { Unit, S, P };
-
-// The length of a bow ray's phasor for a component, from its angles of
-// incidence α and refraction β; 1 for Unit.
-inline double PhasorLength(Component c, double alpha, double beta)
-{
-    if (c == Component::Unit) return 1.0;
-    const optics::FresnelPair a = optics::BowAmplitude(alpha, beta);
-    return c == Component::S ? a.s : a.p;
-}
+using optics::Component;
+using optics::PhasorLength;
 
 // The chains a polarisation is summed as: one or two.
 struct ChainComponents {

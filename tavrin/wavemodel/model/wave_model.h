@@ -33,10 +33,7 @@
 namespace rb::tavrin {
 
 // The unit phasor of one elementary wave at the observation point.
-struct Phasor {
-    double cosPhi = 1.0;
-    double sinPhi = 0.0;
-};
+using optics::Phasor;
 
 // The three colours offered by the window, with their wavelengths 656, 527
 // and 430 nm.

@@ -231,7 +231,7 @@ double WaveRuns::DrawWholeDropDirection(const WholeDropFans &fans, double theta,
         }
         sum.DrawLinks(s_.chain, scale * lastC, scale * lastS, scale * lastC2, scale * lastS2);
         if (j < fan.Rays() && j % stride == stride / 2)
-            fan.DrawRay(s_.drop, j, theta, m_.dropRadius, rayLength, m_.RayColor());
+            DrawWholeDropRay(s_.drop, fan, j, theta, m_.dropRadius, rayLength, m_.RayColor());
         if (!PacedYield(start, paceMs, j + 1, links)) {
             end = RunEnd::ProgramEnding;
             return -1.0;

@@ -34,10 +34,15 @@
 #include <functional>
 #include <memory>
 
+namespace rb::optics {
+class WholeDropFan;
+}
+
 namespace rb::tavrin {
 
+using optics::WholeDropFan;
+
 class PolarisedChains;
-class WholeDropFan;
 
 // 191 positions at 140 ms make a sweep of about 27 s: long enough to follow
 // the chain of each position, short enough to wait for the whole bow.

@@ -24,11 +24,10 @@
 // so the two keep the ratio of unpolarised light.
 #pragma once
 
-#include "tavrin/wavemodel/model/polarisation.h"
-#include "tavrin/wavemodel/model/wave_model.h"
+#include "optics/drop_phasor.h"
 
-namespace rb::tavrin {
+namespace rb::optics {
 
 Phasor OuterReflectionPhasor(double n, double ka, double step, Component component, double theta);
 
-} // namespace rb::tavrin
+} // namespace rb::optics

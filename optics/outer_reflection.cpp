@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Regenbogen authors
 
-#include "tavrin/wavemodel/model/outer_reflection.h"
+#include "optics/outer_reflection.h"
 
 #include "optics/fresnel.h"
 
 #include <cmath>
 
-namespace rb::tavrin {
+namespace rb::optics {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 
-double Rms(optics::FresnelPair a) { return std::sqrt((a.s * a.s + a.p * a.p) / 2.0); }
+double Rms(FresnelPair a) { return std::sqrt((a.s * a.s + a.p * a.p) / 2.0); }
 } // namespace
 
 Phasor OuterReflectionPhasor(double n, double ka, double step, Component component, double theta)
@@ -22,14 +22,14 @@ Phasor OuterReflectionPhasor(double n, double ka, double step, Component compone
     if (!(theta > 0.0 && theta < kPi)) return {0.0, 0.0};
     const double alpha = theta / 2.0, u = std::sin(alpha), beta = std::asin(u / n);
     const double uRainbow = std::sqrt((4.0 - n * n) / 3.0);
-    const optics::FresnelPair r = optics::OuterReflection(alpha, beta);
+    const FresnelPair r = OuterReflection(alpha, beta);
     double amplitude = 0.0;
     switch (component) {
     case Component::S: amplitude = r.s; break;
     case Component::P: amplitude = r.p; break;
     case Component::Unit: {
         const double aR = std::asin(uRainbow), bR = std::asin(uRainbow / n);
-        amplitude = -Rms(r) / Rms(optics::BowAmplitude(aR, bR));
+        amplitude = -Rms(r) / Rms(BowAmplitude(aR, bR));
         break;
     }
     }
@@ -38,4 +38,4 @@ Phasor OuterReflectionPhasor(double n, double ka, double step, Component compone
     return {amplitude * std::cos(phi), amplitude * std::sin(phi)};
 }
 
-} // namespace rb::tavrin
+} // namespace rb::optics
