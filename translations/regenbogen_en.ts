@@ -1284,12 +1284,12 @@ Do you want to replace it?</translation>
         <translation>a whole number from 0 to 30</translation>
     </message>
     <message>
-        <source>Theorie im Sonnenlicht: mie (exakt) oder airy</source>
-        <translation>theory in sunlight: mie (exact) or airy</translation>
+        <source>Theorie im Sonnenlicht: mie (exakt), airy oder phasors (Zeiger des ganzen Tropfens)</source>
+        <translation>theory in sunlight: mie (exact), airy or phasors (the whole drop&apos;s phasors)</translation>
     </message>
     <message>
-        <source>mie oder airy</source>
-        <translation>mie or airy</translation>
+        <source>mie, airy oder phasors</source>
+        <translation>mie, airy or phasors</translation>
     </message>
 </context>
 </TS>

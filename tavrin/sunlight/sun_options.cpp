@@ -28,20 +28,23 @@ void AddSunlightOptions(CommandLine &commandLine, SunlightOptions &o)
             o.spreadPercent = ScrollBarValue(v, 0, 30);
             return o.spreadPercent ? QString() : QCoreApplication::translate("tavrin", "eine ganze Zahl von 0 bis 30");
         });
-    commandLine.AddOption(QStringLiteral("model"), QStringLiteral("mie|airy"),
-                          {"tavrin", QT_TRANSLATE_NOOP("tavrin", "Theorie im Sonnenlicht: mie (exakt) oder airy")},
-                          [&o](const QString &v) {
-                              if (v == QLatin1String("mie") || v == QLatin1String("airy")) {
-                                  o.airy = v == QLatin1String("airy");
-                                  return QString();
-                              }
-                              return QCoreApplication::translate("tavrin", "mie oder airy");
-                          });
+    commandLine.AddOption(
+        QStringLiteral("model"), QStringLiteral("mie|airy|phasors"),
+        {"tavrin", QT_TRANSLATE_NOOP("tavrin", "Theorie im Sonnenlicht: mie (exakt), airy oder phasors (Zeiger des ganzen Tropfens)")},
+        [&o](const QString &v) {
+            static const QLatin1String kNames[] = {QLatin1String("mie"), QLatin1String("airy"), QLatin1String("phasors")};
+            for (int i = 0; i < 3; ++i)
+                if (v == kNames[i]) {
+                    o.model = i;
+                    return QString();
+                }
+            return QCoreApplication::translate("tavrin", "mie, airy oder phasors");
+        });
 }
 
 void ApplySunlightOptions(SunForm &form, const SunlightOptions &o)
 {
-    if (o.airy) (*o.airy ? form.Option2 : form.Option1)->setChecked(true);
+    if (o.model) (*o.model == 0 ? form.Option1 : *o.model == 1 ? form.Option2 : form.Option6)->setChecked(true);
     if (o.spreadPercent) form.SetSpread(*o.spreadPercent);
     if (o.tenthsOfMicrons) form.SetDiameter(*o.tenthsOfMicrons / 10.0);
 }

@@ -17,8 +17,8 @@ class SunForm;
 struct SunlightOptions {
     std::optional<int> tenthsOfMicrons; // the diameter
     std::optional<int> spreadPercent;
-    std::optional<bool> airy;
-    bool Any() const { return tenthsOfMicrons || spreadPercent || airy; }
+    std::optional<int> model; // 0 Mie, 1 Airy, 2 the whole drop's phasors
+    bool Any() const { return tenthsOfMicrons || spreadPercent || model; }
 };
 
 void AddSunlightOptions(CommandLine &commandLine, SunlightOptions &options);
