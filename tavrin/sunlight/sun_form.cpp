@@ -224,26 +224,36 @@ void SunForm::Recompute()
     job_.Start(Request(), [this](const SunBow &bow) { Finished(bow); });
 }
 
+// What the model summed, for the label under the options; the layout asks
+// for its longest form to give the label its height.
+QString SunForm::SummaryText(BowTheory theory, int wavelengths, long long summed, long long angles, int sizes)
+{
+    const QLocale locale;
+    QString text;
+    if (theory == BowTheory::Mie)
+        text = tr("Summiert: %1 Wellenlängen, %2 Mie-Terme, je Wellenlänge bis %3 Winkel")
+                   .arg(wavelengths)
+                   .arg(locale.toString(summed))
+                   .arg(locale.toString(angles));
+    else if (theory == BowTheory::WholeDrop)
+        text = tr("Summiert: %1 Wellenlängen, %2 Zeiger (Strahlen durch Haupt- und Nebenbogen), je "
+                  "Wellenlänge bis %3 Winkel")
+                   .arg(wavelengths)
+                   .arg(locale.toString(summed))
+                   .arg(locale.toString(angles));
+    else
+        text = tr("Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)").arg(wavelengths);
+    if (sizes > 1) text += tr(", über %1 Tropfengrößen").arg(sizes);
+    return text;
+}
+
 void SunForm::Finished(const SunBow &bow)
 {
     shown_ = bow;
     Busy->hide();
-    const QLocale locale;
-    if (bow.request.theory == BowTheory::Mie)
-        Label2->setText(tr("Summiert: %1 Wellenlängen, %2 Mie-Terme, je Wellenlänge bis %3 Winkel")
-                            .arg(bow.nm.size())
-                            .arg(locale.toString(bow.terms))
-                            .arg(locale.toString(bow.anglesPerBand)));
-    else if (bow.request.theory == BowTheory::WholeDrop)
-        Label2->setText(tr("Summiert: %1 Wellenlängen, %2 Zeiger (Strahlen durch Haupt- und Nebenbogen), je "
-                           "Wellenlänge bis %3 Winkel")
-                            .arg(bow.nm.size())
-                            .arg(locale.toString(bow.rays))
-                            .arg(locale.toString(bow.anglesPerBand)));
-    else
-        Label2->setText(tr("Summiert: %1 Wellenlängen, je zwei Airy-Bögen (Haupt- und Nebenbogen)")
-                            .arg(bow.nm.size()));
-    if (bow.sizes > 1) Label2->setText(Label2->text() + tr(", über %1 Tropfengrößen").arg(bow.sizes));
+    Label2->setText(SummaryText(bow.request.theory, int(bow.nm.size()),
+                                bow.request.theory == BowTheory::WholeDrop ? bow.rays : bow.terms,
+                                bow.anglesPerBand, bow.sizes));
     DrawSky();
     DrawSpectrum();
     Describe();

@@ -88,6 +88,7 @@ protected:
 
 private:
     void Recompute();
+    static QString SummaryText(BowTheory theory, int wavelengths, long long summed, long long angles, int sizes);
     void Finished(const SunBow &bow);
     void TextTyped();
     void BarMoved();

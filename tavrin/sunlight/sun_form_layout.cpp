@@ -73,9 +73,11 @@ void SunForm::LayOut()
         if (f == Frame1) put(Check1, Check1->sizeHint().height());
     }
     put(Busy, std::max(6, gap * 2));
-    Label2->setGeometry(left, y, right - left, 1);
-    FitText(Label2);
-    put(Label2, std::max(Label2->height(), 4 * Label2->fontMetrics().height()));
+    // As tall as the longest summary it may show, so that none is cut off.
+    const QString longest = SummaryText(BowTheory::WholeDrop, 99, 99'999'999, 99'999, 99);
+    const int summaryHeight =
+        Label2->fontMetrics().boundingRect(QRect(0, 0, right - left, 100000), Qt::TextWordWrap, longest).height();
+    put(Label2, std::max(summaryHeight + 2, 4 * Label2->fontMetrics().height()));
     Label3->setGeometry(left, y, right - left, 1);
     FitText(Label3);
     y += Label3->height() + gap;
