@@ -78,6 +78,9 @@ public:
     // scaled smoothly). Nothing drawn by the runs is lost.
     void HoldForZoom();
     void RefreshZoom();
+    // True while the window is laid out for a new zoom: a layout that
+    // starts its pictures afresh leaves them, their drawing is kept.
+    bool HeldForZoom() const { return heldForZoom_; }
 
     // The retained image (device pixels, with its pixel ratio set).
     const QImage &Image();
