@@ -64,15 +64,6 @@ void Picture::SetZoomedLinesApart(double unitsX)
 
 double Picture::PenZoom() const { return pensFollowZoom_ ? std::max(1.0, WindowZoom()) : 1.0; }
 
-void Picture::RefreshZoom()
-{
-    const double z = PenZoom();
-    if (z == penZoom_) return;
-    penZoom_ = z;
-    if (!image_.isNull()) RebuildImage(false);
-    update();
-}
-
 int Picture::PenPixels(int width) const
 {
     const int base = std::max(1, int(std::lround(width * dpr_)));
@@ -161,11 +152,17 @@ void Picture::RebuildImage(bool keepContent)
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(size) / dpr_), image_);
     }
     image_ = fresh;
-    if (!keepContent) log_.Clear(BackColor());
+    // While the window is laid out for a new zoom the log is kept: the
+    // drawing is put back into the image once the layout is done.
+    if (!keepContent && !heldForZoom_) {
+        log_.Clear(BackColor());
+        BeginLogFrame();
+    }
     map_ = Map();
+    UpdateFrame();
     penZoom_ = PenZoom();
     ClearUpperVectorState();
-    if (shownOnce_) queuedPaint_.Request();
+    if (shownOnce_ && !heldForZoom_) queuedPaint_.Request();
     update();
 }
 
@@ -191,7 +188,11 @@ void Picture::EndPainting()
 double Picture::DeviceX(double x) const { return map_.ToPixelX(x) * dpr_; }
 double Picture::DeviceY(double y) const { return map_.ToPixelY(y) * dpr_; }
 
-void Picture::ScaleChanged() { map_ = Map(); }
+void Picture::ScaleChanged()
+{
+    map_ = Map();
+    UpdateFrame();
+}
 
 // --- repaint pacing -----------------------------------------------------
 
@@ -239,6 +240,7 @@ void Picture::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     map_ = Map();
+    UpdateFrame();
     if (!image_.isNull()) EnsureImage();
 }
 

@@ -70,16 +70,24 @@ public:
     // Lines that stand this many x units apart keep a gap between them
     // however far the zoom widens them.
     void SetZoomedLinesApart(double unitsX);
-    // The window's zoom has changed: pens are taken up anew, and the
-    // picture, if it had to be rebuilt for them, is painted again.
+    // A change of the window's zoom: HoldForZoom() before the window is
+    // laid out anew keeps the drawing while the picture changes size;
+    // RefreshZoom() after it takes up the pens anew and draws again what
+    // the picture showed, at the new size with the new pens, from its
+    // drawing log (or, if the log was too long to keep, from its image
+    // scaled smoothly). Nothing drawn by the runs is lost.
+    void HoldForZoom();
     void RefreshZoom();
+    // True while the window is laid out for a new zoom: a layout that
+    // starts its pictures afresh leaves them, their drawing is kept.
+    bool HeldForZoom() const { return heldForZoom_; }
 
     // The retained image (device pixels, with its pixel ratio set).
     const QImage &Image();
     // Brings the screen up to date now instead of at the next frame.
     void FlushNow();
     // What the picture shows, as drawing operations in logical pixels.
-    const DrawLog &Log() const { return log_; }
+    const DrawLog &Log() const;
 
 signals:
     void Paint();
@@ -126,11 +134,29 @@ private:
     void FillDeviceRect(int x0, int y0, int x1, int y1, Color c);
     void PaintFocus(QPainter &p) const;
     double PenZoom() const;
+    // The pixel primitives in device pixels, with the pen taken from the
+    // zoom at the time they are drawn; they record nothing.
+    void InkSegment(double ax, double ay, double bx, double by, Color c, int width);
+    void InkDot(double dx, double dy, Color c, int width);
+    void InkArc(double cx, double cy, double rp, double start, double end, bool full, Color c, int width);
+    // The log keeps its operations in the logical pixels of the size and
+    // zoom at which it was begun, so a zoom and back leaves them untouched.
+    void BeginLogFrame();
+    void UpdateFrame();
+    DrawOp InFrame(const DrawOp &op, double fx, double fy) const;
+    void Replay();
     // Device pixels of a pen `width` logical pixels wide at zoom 1.
     int PenPixels(int width) const;
 
     QImage image_;
     DrawLog log_;
+    QSizeF logSize_;      // logical size when the log was begun
+    double logDpi_ = 0;   // logical dots per inch then
+    mutable DrawLog shownLog_; // the log in the logical pixels of now
+    mutable bool shownLogValid_ = false;
+    double frameX_ = 1, frameY_ = 1; // log's logical pixels to those of now
+    bool heldForZoom_ = false;
+    QImage heldImage_;
     std::unique_ptr<QPainter> painter_;
     ScaleMap map_;
     double dpr_ = 1.0;

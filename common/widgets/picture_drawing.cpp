@@ -23,6 +23,7 @@ void Picture::DoClear(Color back)
     EndPainting();
     image_.fill(ToQRgb(back));
     log_.Clear(back);
+    BeginLogFrame();
     ClearUpperVectorState();
     MarkDirty(QRectF(QPointF(0, 0), QSizeF(image_.size())));
 }
@@ -35,9 +36,15 @@ void Picture::DoSegment(double x1, double y1, double x2, double y2, Color c, int
     const double margin = pen + 2.0;
     if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
         return;
-    RasterLine(image_, ax, ay, bx, by, ToQRgb(c), pen);
     Record(DrawOp{.kind = DrawOp::Segment, .x1 = Logical(ax), .y1 = Logical(ay), .x2 = Logical(bx), .y2 = Logical(by),
                   .color = c, .width = width});
+    InkSegment(ax, ay, bx, by, c, width);
+}
+
+void Picture::InkSegment(double ax, double ay, double bx, double by, Color c, int width)
+{
+    const int pen = PenPixels(width);
+    RasterLine(image_, ax, ay, bx, by, ToQRgb(c), pen);
     ClearUpperVectorState();
     MarkDirty(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)), QPointF(std::max(ax, bx), std::max(ay, by)))
                   .adjusted(-pen, -pen, pen, pen));
@@ -68,6 +75,12 @@ void Picture::DoDot(double x, double y, Color c, int width)
     if (std::fabs(dx) > limit || std::fabs(dy) > limit) return;
     if (dx < -size || dy < -size || dx > image_.width() + size || dy > image_.height() + size) return;
     Record(DrawOp{.kind = DrawOp::Dot, .x1 = dx / dpr_, .y1 = dy / dpr_, .color = c, .width = width});
+    InkDot(dx, dy, c, width);
+}
+
+void Picture::InkDot(double dx, double dy, Color c, int width)
+{
+    const double size = PenPixels(width);
     if (width <= 2) {
         // A dot is a small square of the pen's size, written straight into
         // the image: thousands of them are drawn per curve.
@@ -104,6 +117,13 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     if (rp > 1e7 || rp + pen < nearest || rp - pen > farthest) return;
     Record(DrawOp{.kind = DrawOp::Arc, .x1 = Logical(cx), .y1 = Logical(cy), .r = rp / dpr_, .start = start,
                   .end = end, .full = full, .color = c, .width = width});
+    InkArc(cx, cy, rp, start, end, full, c, width);
+}
+
+void Picture::InkArc(double cx, double cy, double rp, double start, double end, bool full, Color c, int width)
+{
+    const double pen = PenPixels(width);
+    const double w = image_.width(), h = image_.height();
     QPainter &p = Painter();
     p.setPen(QPen(ToQColor(c), pen));
     p.setBrush(Qt::NoBrush);
@@ -125,7 +145,12 @@ void Picture::DoArc(double x, double y, double r, double start, double end, bool
     MarkDirty(box.adjusted(-pen, -pen, pen, pen).intersected(QRectF(0, 0, w, h)));
 }
 
-void Picture::Record(const DrawOp &op) { log_.Add(op); }
+void Picture::Record(const DrawOp &op)
+{
+    // Drawn at another size than the log's: kept in the log's pixels.
+    log_.Add(frameX_ == 1.0 && frameY_ == 1.0 ? op : InFrame(op, 1.0 / frameX_, 1.0 / frameY_));
+    shownLogValid_ = false;
+}
 
 // Aliased strokes ink the pixel right of and below an exact point, as the
 // toolkit's do; a vector stroke through that pixel's centre inks the same

@@ -101,6 +101,9 @@ void Form::SetProgramZoom(double requested)
 void Form::FollowZoom(double from)
 {
     const double ratio = Zoom() / from;
+    // The pictures keep what they show while the window changes size.
+    HoldForZoom();
+    for (Picture *p : findChildren<Picture *>()) p->HoldForZoom();
     ScaleFont(this, ratio);
     for (QWidget *w : findChildren<QWidget *>()) {
         ScaleFont(w, ratio);

@@ -49,7 +49,8 @@ void form2::LayOut()
     PlacePictures();
     MoveTwips((screenW - OuterWidthTwips()) / 2, (screenH - OuterHeightTwips()) / 2);
     // Laid out again once shown: the pictures have new images to draw on.
-    if (isVisible()) DrawFresh();
+    // A new zoom keeps what they show.
+    if (isVisible() && !HeldForZoom()) DrawFresh();
 }
 
 void form2::DrawFresh()

@@ -162,4 +162,66 @@ TEST(ZoomedPens, WidenInTheDrawingAndKeepLinesApart)
     Form::SetProgramZoom(kMinZoom);
 }
 
+// A zoom while a window is open keeps what its pictures show: drawn again at
+// the new size as a fresh drawing there would be, and back at zoom 1 exactly
+// as it was. One picture counts in a user scale, one in inches.
+TEST(ZoomedPictures, KeepTheirDrawingAndComeBackUnchanged)
+{
+    const auto draw = [](Picture &p, bool user) {
+        if (user) p.Scale(0, 0, 200, 100);
+        const double u = user ? 1.0 : 15.0; // 15 twips: a logical pixel at 96 dpi
+        p.Line(10 * u, 10 * u, 190 * u, 87.5 * u, RGB(200, 0, 0));
+        p.SetDrawWidth(2);
+        p.Line(20 * u, 90 * u, 180 * u, 20.25 * u, RGB(0, 0, 200));
+        p.SetDrawWidth(1);
+        for (int i = 0; i < 40; ++i) p.PSet((5 + 4.5 * i) * u, (50 + 0.7 * i) * u, RGB(0, 120, 0));
+        p.SetDrawWidth(4);
+        p.PSet(100 * u, 30 * u, RGB(90, 0, 90));
+        p.SetDrawWidth(1);
+        p.Circle(60 * u, 60 * u, 25 * u, RGB(0, 0, 0));
+    };
+    Form f;
+    f.resize(420, 120);
+    Picture scaled(&f), inches(&f);
+    scaled.setGeometry(0, 0, 200, 100);
+    inches.setGeometry(210, 0, 200, 100);
+    f.show();
+    ASSERT_TRUE(Settle(&f));
+    draw(scaled, true);
+    draw(inches, false);
+    const QImage scaledAt1 = scaled.Image().copy(), inchesAt1 = inches.Image().copy();
+
+    Form::StepZoom(+1);
+    Form::StepZoom(+1);
+    ASSERT_TRUE(Settle(&f));
+    if (f.WindowZoom() < 1.4) GTEST_SKIP() << "the screen allows no zoom";
+    for (Picture *p : {&scaled, &inches}) {
+        Form g;
+        g.resize(f.size());
+        Picture fresh(&g);
+        fresh.setGeometry(p->geometry());
+        g.show();
+        ASSERT_TRUE(Settle(&g));
+        draw(fresh, p == &scaled);
+        // Equal but where a point falls on a pixel's edge and the two ways
+        // of reaching it round apart.
+        const QImage &zoomed = p->Image(), &drawn = fresh.Image();
+        ASSERT_EQ(zoomed.size(), drawn.size());
+        const QRgb back = drawn.pixel(0, 0);
+        int inked = 0, apart = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                inked += drawn.pixel(x, y) != back;
+                apart += zoomed.pixel(x, y) != drawn.pixel(x, y);
+            }
+        EXPECT_GT(inked, 500);
+        EXPECT_LT(apart, inked / 20);
+    }
+
+    Form::StepZoom(0);
+    ASSERT_TRUE(Settle(&f));
+    EXPECT_EQ(scaled.Image(), scaledAt1);
+    EXPECT_EQ(inches.Image(), inchesAt1);
+}
+
 } // namespace
