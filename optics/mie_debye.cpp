@@ -53,13 +53,13 @@ DebyeSurface Surface(Complex kappa, Complex d1x, Complex d2x, Complex qx, Comple
             qm / qx * kappa * (d2x - d1x) * (d2m - d1m) / (den * den)};
 }
 
-Complex Term(const DebyeSurface &s, int p)
+} // namespace
+
+Complex DebyeCoefficient(const DebyeSurface &s, int p)
 {
     if (p == 0) return 0.5 * (1.0 - s.r212);
     return -0.5 * s.t2112 * std::pow(s.r121, p - 1);
 }
-
-} // namespace
 
 DebyeSurfaces DebyeSurfacesFor(Complex m, double x)
 {
@@ -85,8 +85,8 @@ MieSeries DebyeTerm(const DebyeSurfaces &surfaces, Complex m, double x, int p)
     s.a.reserve(surfaces.a.size());
     s.b.reserve(surfaces.b.size());
     for (std::size_t k = 0; k < surfaces.a.size(); ++k) {
-        s.a.push_back(Term(surfaces.a[k], p));
-        s.b.push_back(Term(surfaces.b[k], p));
+        s.a.push_back(DebyeCoefficient(surfaces.a[k], p));
+        s.b.push_back(DebyeCoefficient(surfaces.b[k], p));
     }
     return s;
 }

@@ -42,6 +42,10 @@ struct DebyeSurfaces {
 };
 DebyeSurfaces DebyeSurfacesFor(Complex m, double x);
 
+// The p-th term of one partial wave's coefficient, from its surfaces:
+// ½·(1 − R²¹²) for p = 0, −½·T²¹·T¹²·(R¹²¹)^{p−1} for p ≥ 1.
+Complex DebyeCoefficient(const DebyeSurface &surface, int p);
+
 // The series of the p-th Debye term alone (p = 0: diffraction and outer
 // reflection; p = 2: one inner reflection).
 MieSeries DebyeTerm(const DebyeSurfaces &surfaces, Complex m, double x, int p);

@@ -125,8 +125,8 @@ TEST(WholeDrop, NeighbouringPhasorsDifferByASmallPartOfATurn)
         for (double deg : {kBowFromDegrees, 41.0, kBowToDegrees}) {
             double most = 0;
             for (int j = 1; j < fan.Rays(); ++j) {
-                const Phasor a = fan.Term(j - 1, std::cos(Rad(deg)), std::sin(Rad(deg)));
-                const Phasor b = fan.Term(j, std::cos(Rad(deg)), std::sin(Rad(deg)));
+                const Phasor a = fan.Term(j - 1, rb::optics::FanDirection(Rad(deg)));
+                const Phasor b = fan.Term(j, rb::optics::FanDirection(Rad(deg)));
                 most = std::max(most, std::fabs(std::atan2(a.cosPhi * b.sinPhi - a.sinPhi * b.cosPhi,
                                                            a.cosPhi * b.cosPhi + a.sinPhi * b.sinPhi)));
             }

@@ -20,10 +20,6 @@ constexpr double kDeg = kPi / 180;
 // dark side as far as this many of Airy's units z (Ai² has fallen below
 // 10⁻⁸ of its peak there), and at least this many degrees.
 constexpr double kDarkSideZ = 8, kDarkSideLeastDeg = 3;
-// Neighbouring phasors differ by at most an eighth of a turn: the fan's
-// weights fade smoothly at both ends, so the sum converges far faster than
-// the step suggests, and the picture needs no more.
-constexpr double kStepTurns = 1.0 / 8.0;
 constexpr int kAnglesPerLook = 16;
 
 // The light reflected off the drop's outside towards θ: a sphere reflects
@@ -50,6 +46,8 @@ bool WholeDropProfile(double n, double x, BowFilter filter, const AngleGrid &gri
     if (filter != BowFilter::P) parts.push_back(optics::Component::S);
     if (filter != BowFilter::S) parts.push_back(optics::Component::P);
     const double firstDeg = grid.At(0), lastDeg = grid.At(grid.count - 1);
+    // The sphere's surface coefficients serve both components and both bows.
+    const optics::DebyeSurfaces surfaces = optics::DebyeSurfacesFor(optics::Complex(n, 0.0), x);
     for (const int k : {1, 2}) {
         const double thetaR = DescartesDegrees(n, k);
         const double unit = std::cbrt(optics::DeviationCurvature(n, k)) / std::pow(x, 2.0 / 3.0) / kDeg;
@@ -59,9 +57,9 @@ bool WholeDropProfile(double n, double x, BowFilter filter, const AngleGrid &gri
         if (from >= to) continue;
         // s and p share every phase: with no filter both are summed in one
         // pass.
-        const optics::WholeDropFan first(n, x, from * kDeg, to * kDeg, parts[0], k, kStepTurns);
+        const optics::WholeDropFan first(surfaces, n, x, parts[0], k);
         std::optional<optics::WholeDropFan> second;
-        if (parts.size() == 2) second.emplace(n, x, from * kDeg, to * kDeg, parts[1], k, kStepTurns);
+        if (parts.size() == 2) second.emplace(surfaces, n, x, parts[1], k);
         rays += first.Rays() * static_cast<long long>(parts.size());
         for (int i = 0; i < grid.count; ++i) {
             if (i % kAnglesPerLook == 0 && cancel.load(std::memory_order_relaxed)) return false;

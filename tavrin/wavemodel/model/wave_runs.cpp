@@ -193,19 +193,19 @@ double WaveRuns::DrawWholeDropDirection(const WholeDropFans &fans, double theta,
     // link by link with its rays, as the fan of 321 rays draws its own.
     // The outer reflection, if asked for, is the last link of each chain.
     const WholeDropFan &fan = *fans.first;
-    const double ct = std::cos(theta), st = std::sin(theta);
+    const optics::FanDirection towards(theta);
     const int links = fan.Rays() + (m_.outerReflection ? 1 : 0);
     std::vector<Phasor> chain(links), chain2(fans.second ? links : 0);
     double c = 0.0, s = 0.0, c2 = 0.0, s2 = 0.0, extent = 0.0;
     for (int j = 0; j < links; ++j) {
         const bool last = j == fan.Rays();
-        const Phasor p = last ? fan.OuterReflection(theta) : fan.Term(j, ct, st);
+        const Phasor p = last ? fan.OuterReflection(theta) : fan.Term(j, towards);
         c += p.cosPhi;
         s += p.sinPhi;
         chain[j] = {c, s};
         extent = std::max({extent, std::fabs(c), std::fabs(s)});
         if (!fans.second) continue;
-        const Phasor q = last ? fans.second->OuterReflection(theta) : fans.second->Term(j, ct, st);
+        const Phasor q = last ? fans.second->OuterReflection(theta) : fans.second->Term(j, towards);
         c2 += q.cosPhi;
         s2 += q.sinPhi;
         chain2[j] = {c2, s2};
@@ -266,11 +266,11 @@ RunEnd WaveRuns::WholeDropSweep()
                                                kPositionPaceMs * runPace / m_.sweepSpeed, false, end);
             if (end == RunEnd::ProgramEnding) return end;
         } else {
-            const double ct = std::cos(theta), st = std::sin(theta);
+            const optics::FanDirection towards(theta);
             PolarisedChains sum(m_.polarisation);
             for (int j = 0; j < fan.Rays(); ++j) {
                 if (m_.stopRequest) break;
-                sum.Add(fan.Term(j, ct, st), fans.second ? fans.second->Term(j, ct, st) : Phasor{0.0, 0.0});
+                sum.Add(fan.Term(j, towards), fans.second ? fans.second->Term(j, towards) : Phasor{0.0, 0.0});
                 if (!Yield()) return RunEnd::ProgramEnding;
             }
             if (m_.outerReflection)

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/model/whole_drop.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rb::tavrin {
@@ -15,7 +16,9 @@ constexpr double kIncomingFromX = -14000.0;
 void DrawWholeDropRay(Canvas &picture4, const WholeDropFan &fan, int j, double theta, double radius,
                       double outLength, Color c)
 {
-    const double u = fan.ImpactParameter(j);
+    // The rays that tunnel in from beyond the edge are drawn as the one
+    // that grazes it.
+    const double u = std::min(fan.ImpactParameter(j), 1.0);
     const double alpha = std::asin(u), beta = std::asin(u / fan.RefrIndex());
     // Position angles of the entry point, the point of reflection at the
     // back and the exit point: each chord turns it by 2β − π.
