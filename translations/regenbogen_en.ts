@@ -751,8 +751,8 @@ Do you want to replace it?</translation>
         <translation>Which light the phasors stand for: without polarisation phasors of length 1; perpendicular or parallel to the plane of scattering phasors as long as their three Fresnel amplitudes; unpolarised both chains</translation>
     </message>
     <message>
-        <source>Ganzer Tropfen: dazu der Zeiger des außen am Tropfen gespiegelten Lichts</source>
-        <translation>Whole drop: adds the phasor of the light reflected off the outside of the drop</translation>
+        <source>Dazu als letztes Glied jeder Kette der Zeiger des außen am Tropfen gespiegelten Lichts</source>
+        <translation>Adds, as the last link of each chain, the phasor of the light reflected off the outside of the drop</translation>
     </message>
     <message>
         <source>Wellenoptik</source>

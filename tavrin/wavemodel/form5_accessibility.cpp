@@ -46,7 +46,7 @@ void Form5::NameControls()
         tr("Welches Licht die Zeiger darstellen: ohne Polarisation Zeiger der Länge 1; senkrecht oder parallel "
            "zur Streuebene Zeiger so lang wie ihre drei Fresnel-Amplituden; unpolarisiert beide Ketten"));
     Check2->setAccessibleDescription(
-        tr("Ganzer Tropfen: dazu der Zeiger des außen am Tropfen gespiegelten Lichts"));
+        tr("Dazu als letztes Glied jeder Kette der Zeiger des außen am Tropfen gespiegelten Lichts"));
     Picture4->TakeKeyboardFocus();
     Picture4->SetMarker(Picture::Marker::Point, keyX_, keyY_);
     Picture4->setToolTip(tr("Tastatur: die Pfeiltasten verschieben den markierten Punkt, mit Umschalt in "

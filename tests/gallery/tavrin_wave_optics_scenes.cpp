@@ -3,7 +3,8 @@
 
 // The wave window's wave-optics frame: the four polarisations of the whole
 // drop at 500 µm, each after a sweep, with the chain of the last position;
-// the outer reflection at 1000 µm, swept and by hand on the dark side; and
+// the outer reflection at 1000 µm, swept and by hand on the dark side, with
+// the whole drop and with the fan of 321 rays; and
 // the values of the bows written on Bild III.
 #include "tests/gallery/gallery.h"
 #include "tavrin/navigation.h"
@@ -48,6 +49,16 @@ void TavrinWaveOpticsScenes(const Shoot &shoot)
     form.Command2->click();
     form.Picture4_MouseDown(kLeftButton, 0, -13000, -12340); // 43.5°
     shoot(&form, QStringLiteral("tavrin-wave-outer-reflection"));
+
+    // The fan of 321 rays with phasors of length 1: its chain ends in the
+    // reflection's link, Bild II shows the reflected ray beside the fan's,
+    // and the dark side's bars stand clear of the angle scale.
+    form.Command1->click();
+    form.Option3D6->click();
+    form.Option3D8->click();
+    form.Command2->click();
+    form.Picture4_MouseDown(kLeftButton, 0, -13000, -12340);
+    shoot(&form, QStringLiteral("tavrin-wave-fan-outer-reflection"));
 
     // "Werte": the fan of 321 rays in red with Airy's curve, the angles of
     // the tallest bar and the first two inner bows written on Bild III.

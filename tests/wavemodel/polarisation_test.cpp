@@ -12,12 +12,14 @@
 #include "optics/mie_debye.h"
 #include "tavrin/wavemodel/model/airy_theory.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/fan_reflection.h"
 #include "tavrin/wavemodel/model/polarisation_degree.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 #include "tavrin/wavemodel/model/whole_drop.h"
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -154,4 +156,36 @@ TEST(PolarisedBow, UnpolarisedBowFollowsMiesBowTerm)
             EXPECT_NEAR(t[mainModel], t[mainMie], Rad(0.05)) << d;
             EXPECT_NEAR(innerModel / innerMie, 1.0, 0.10) << d;
         }
+}
+
+// The fan's reflection phasor stands for the strip of reflected rays about
+// its stationary ray: against those rays summed one by one, half a unit
+// apart as the fan's own, along their optical paths from the plane
+// x = −2000 (worked here from the geometry alone) under a smooth window
+// many Fresnel zones wide.
+TEST(FanReflection, IsTheSumOfItsReflectedRays)
+{
+    WaveModel m;
+    m.SelectColour(WaveColour::Red);
+    m.UpdateWaveUnits();
+    const double radius = m.dropRadius;
+    for (double y : {-192000.0, -185000.0, -170000.0}) {
+        const FanReflection r = ReflectionTowards(m, kObserverX, y);
+        ASSERT_TRUE(r.reaches);
+        std::complex<double> sum = 0;
+        constexpr double kFull = 600, kGone = 1200;
+        for (double b = r.b - kGone; b <= r.b + kGone; b += 0.5) {
+            const double t = (kGone - std::fabs(b - r.b)) / (kGone - kFull);
+            const double window = t >= 1 ? 1 : 1 / (1 + std::exp(1 / t - 1 / (1 - t)));
+            const double qx = -std::sqrt(radius * radius - b * b);
+            const double turns = (qx + 2000 + std::hypot(kObserverX - qx, y - b)) / m.waveUnits;
+            sum += window * std::polar(1.0, (turns - std::floor(turns)) * 2 * kPi);
+        }
+        const std::complex<double> strip(r.strip.cosPhi, r.strip.sinPhi);
+        EXPECT_NEAR(std::abs(strip) / std::abs(sum), 1.0, 0.03) << y;
+        EXPECT_NEAR(std::arg(strip / sum), 0.0, 0.05) << y;
+    }
+    // Inside the drop and in its shadow nothing is reflected towards B.
+    EXPECT_FALSE(ReflectionTowards(m, -1000, 500).reaches);
+    EXPECT_FALSE(ReflectionTowards(m, 30000, 1000).reaches);
 }

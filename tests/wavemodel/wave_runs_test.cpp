@@ -3,6 +3,7 @@
 // The sweep, the observation point by hand, the single ray and the angle
 // scale, drawn on recording surfaces.
 #include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/fan_reflection.h"
 #include "tests/support/recording_canvas.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 #include "tavrin/wavemodel/model/wave_runs.h"
@@ -335,4 +336,48 @@ TEST_F(RecordedWaveRuns, WholeDropByHandLooksTowardsTheClickedPointAndStopsBefor
     yields = 0;
     EXPECT_EQ(runs.ObservationPointByHand(-20000, -18000), RunEnd::Stopped);
     EXPECT_EQ(picture3.Count(DrawOp::Segment), 7u + 1); // seven links and the resultant
+}
+
+// "Außenreflexion" with the fan of 321 rays: the light reflected off the
+// drop's near side is one more link at the end of each chain, drawn with
+// its ray, and changes each bar by no more than its own length.
+TEST_F(RecordedWaveRuns, OuterReflectionIsTheLastLinkOfTheFansChain)
+{
+    const double bx = kObserverX, by = -190000; // 43.5°, in Alexander's band
+    model.SetOuterReflection(true);
+    EXPECT_EQ(runs.ObservationPointByHand(bx, by), RunEnd::Completed);
+    const auto links = picture3.OfKind(DrawOp::Segment);
+    ASSERT_EQ(links.size(), 321u + 1 + 1); // the rays, the reflection, the resultant
+    model.UpdateWaveUnits();
+    const FanReflection r = ReflectionTowards(model, bx, by);
+    ASSERT_TRUE(r.reaches);
+    EXPECT_LT(r.b, -0.3 * model.dropRadius); // the near side, a third below the centre
+    const Phasor last = r.For(Component::Unit, model.refrIndex, model.dropRadius);
+    const DrawOp &link = links[321];
+    EXPECT_NEAR(link.x2 - link.x1, last.cosPhi, 1e-6);
+    EXPECT_NEAR(link.y2 - link.y1, last.sinPhi, 1e-6);
+    // Its ray in Bild II: in at the height b, reflected at the drop towards B.
+    const auto rays = picture4.OfKind(DrawOp::Segment);
+    ASSERT_EQ(rays.size(), 321u * 4 + 2);
+    EXPECT_EQ(rays[321 * 4].y1, r.b);
+    EXPECT_NEAR(std::hypot(rays.back().x1, rays.back().y1), model.dropRadius, 1e-6);
+    EXPECT_EQ(rays.back().x2, bx);
+    EXPECT_EQ(rays.back().y2, by);
+
+    model.drawFigures = false;
+    model.SetOuterReflection(false);
+    runs.AutomaticSweep();
+    const auto without = Bars();
+    picture1.Forget();
+    model.SetOuterReflection(true);
+    runs.AutomaticSweep();
+    const auto with = Bars();
+    ASSERT_EQ(with.size(), 191u);
+    double changed = 0;
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        const double length = std::hypot(last.cosPhi, last.sinPhi);
+        EXPECT_LE(std::fabs(Amplitude(with[i]) - Amplitude(without[i])), 1.05 * length) << i;
+        changed = std::max(changed, std::fabs(Amplitude(with[i]) - Amplitude(without[i])));
+    }
+    EXPECT_GT(changed, 20);
 }

@@ -4,6 +4,7 @@
 #include "tavrin/wavemodel/model/polarisation_degree.h"
 
 #include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/fan_reflection.h"
 #include "tavrin/wavemodel/model/polarised_chain.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 #include "tavrin/wavemodel/model/whole_drop.h"
@@ -28,6 +29,11 @@ double DegreeOfPolarisation(const WaveModel &model, double x)
         for (double b = kFanFirst; b >= kFanLast; b -= kFanStep) {
             const Phasor p = probe.RayPhase(b, kObserverX, x); // sets the ray's angles
             sum.AddRay(p, probe.incAngle, probe.refrAngle);
+        }
+        if (model.outerReflection) {
+            const FanReflection r = ReflectionTowards(probe, kObserverX, x);
+            const double n = probe.refrIndex, radius = probe.dropRadius;
+            sum.Add(r.For(Component::S, n, radius), r.For(Component::P, n, radius));
         }
         is = sum.C() * sum.C() + sum.S() * sum.S();
         ip = sum.C2() * sum.C2() + sum.S2() * sum.S2();

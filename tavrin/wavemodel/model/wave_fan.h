@@ -18,6 +18,11 @@ constexpr double kFanLast = 1640.0;
 constexpr double kFanStep = 0.5;
 constexpr int kFanRays = 321;
 
+// All elementary waves start in phase on this plane, left of the drop; the
+// rays are drawn in from far off the left edge of Bild II.
+constexpr double kStartPlaneX = -2000.0;
+constexpr double kIncomingFromX = -14000.0;
+
 // The sweep's observer sits at (kObserverX, obsCoord), a hundred drop radii
 // to the left of the drop and below it, far enough to stand for the far
 // field; obsCoord runs over 191 positions.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/model/wave_model.h"
+#include "tavrin/wavemodel/model/wave_fan.h"
 #include "optics/drop_chord.h"
 #include "optics/drop_ray.h"
 
@@ -10,10 +11,6 @@ namespace rb::tavrin {
 
 namespace {
 
-// All elementary waves start in phase on this plane, left of the drop.
-constexpr double kStartPlaneX = -2000.0;
-// Where the incoming rays are drawn from, far off the left edge of Bild II.
-constexpr double kIncomingFromX = -14000.0;
 constexpr double kExitRayLength = 5000.0;
 // The reflected ray is drawn as four times a direction of length 2000.
 constexpr double kReflectedScale = 4.0;

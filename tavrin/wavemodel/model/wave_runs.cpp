@@ -4,6 +4,7 @@
 
 #include "tavrin/wavemodel/model/airy_theory.h"
 #include "tavrin/wavemodel/model/angle_scale.h"
+#include "tavrin/wavemodel/model/fan_reflection.h"
 #include "tavrin/wavemodel/model/polarised_chain.h"
 #include "tavrin/wavemodel/model/wave_fan.h"
 #include "tavrin/wavemodel/model/whole_drop.h"
@@ -103,6 +104,7 @@ RunEnd WaveRuns::AutomaticSweep()
         }
         // An interrupted position would give a wrong bar: draw none.
         if (m_.stopRequest) return RunEnd::Stopped;
+        if (m_.outerReflection) AddFanReflection(sum, kObserverX, m_.obsCoord, 1.0 / kSweepChainScale);
         if (hooks_.ChainSummed) hooks_.ChainSummed(sum.C(), sum.S());
         DrawBar(sum.Amplitude());
         if (!Yield()) return RunEnd::ProgramEnding;
@@ -110,6 +112,18 @@ RunEnd WaveRuns::AutomaticSweep()
     m_.stopRequest = false;
     if (m_.showTheory) DrawTheory();
     return RunEnd::Completed;
+}
+
+void WaveRuns::AddFanReflection(PolarisedChains &sum, double bx, double by, double chainScale)
+{
+    const FanReflection r = ReflectionTowards(m_, bx, by);
+    if (!r.reaches) return;
+    const double n = m_.refrIndex, radius = m_.dropRadius;
+    sum.Add(r.For(sum.First(), n, radius), sum.Two() ? r.For(sum.Second(), n, radius) : Phasor{0.0, 0.0});
+    if (!m_.drawFigures) return;
+    s_.drop.Line(kIncomingFromX, r.b, r.qx, r.qy, m_.RayColor());
+    s_.drop.Line(r.qx, r.qy, bx, by, m_.RayColor());
+    sum.DrawLinks(s_.chain, chainScale * sum.C(), chainScale * sum.S(), chainScale * sum.C2(), chainScale * sum.S2());
 }
 
 void WaveRuns::DrawResultant(double c, double s)
@@ -158,6 +172,7 @@ RunEnd WaveRuns::ObservationPointByHand(double x, double y)
         if (m_.drawFigures) sum.DrawLinks(s_.chain, sum.C(), sum.S(), sum.C2(), sum.S2());
         if (!PacedYield(start, pace, ++traced, kFanRays)) return RunEnd::ProgramEnding;
     }
+    if (!stopped && m_.outerReflection) AddFanReflection(sum, x, y, 1.0);
     // Also after a stop: the resultant of the rays summed so far.
     if (m_.drawFigures) DrawResultants(sum, 1.0);
     if (hooks_.ChainSummed) hooks_.ChainSummed(sum.C(), sum.S());
@@ -232,6 +247,7 @@ double WaveRuns::DrawWholeDropDirection(const WholeDropFans &fans, double theta,
         sum.DrawLinks(s_.chain, scale * lastC, scale * lastS, scale * lastC2, scale * lastS2);
         if (j < fan.Rays() && j % stride == stride / 2)
             DrawWholeDropRay(s_.drop, fan, j, theta, m_.dropRadius, rayLength, m_.RayColor());
+        if (j == fan.Rays()) DrawWholeDropReflection(s_.drop, theta, m_.dropRadius, rayLength, m_.RayColor());
         if (!PacedYield(start, paceMs, j + 1, links)) {
             end = RunEnd::ProgramEnding;
             return -1.0;

@@ -133,6 +133,10 @@ private:
     bool PacedYield(Clock::time_point start, double paceMs, int done, int steps);
     void ClearFigures();
     void DrawBar(double amplitude);
+    // The fan's last phasor, the light reflected off the drop's outside
+    // towards B, added to the chains and, with the figures on, drawn: its
+    // ray in Bild II and its link at `chainScale` in Bild I.
+    void AddFanReflection(PolarisedChains &sum, double bx, double by, double chainScale);
     void DrawResultant(double c, double s);
     // The resultant of each chain, at `scale` times the sums.
     void DrawResultants(const PolarisedChains &sum, double scale);

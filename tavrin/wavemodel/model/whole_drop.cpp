@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Regenbogen authors
 #include "tavrin/wavemodel/model/whole_drop.h"
 
+#include "tavrin/wavemodel/model/wave_fan.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,8 +11,6 @@ namespace rb::tavrin {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
-// Bild II's rays come in from here, as the fan of 321 rays does.
-constexpr double kIncomingFromX = -14000.0;
 } // namespace
 
 void DrawWholeDropRay(Canvas &picture4, const WholeDropFan &fan, int j, double theta, double radius,
@@ -30,6 +30,16 @@ void DrawWholeDropRay(Canvas &picture4, const WholeDropFan &fan, int j, double t
     picture4.Line(ex, ey, bx, by, c);
     picture4.Line(bx, by, xx, xy, c);
     picture4.Line(xx, xy, xx - outLength * std::cos(theta), xy - outLength * std::sin(theta), c);
+}
+
+void DrawWholeDropReflection(Canvas &picture4, double theta, double radius, double outLength, Color c)
+{
+    if (!(theta > 0.0 && theta < kPi)) return;
+    // Reflected towards ŝ, the surface's normal there halves the turn from
+    // +x to ŝ: the point lies at the position angle π + θ/2.
+    const double qx = -radius * std::cos(theta / 2.0), qy = -radius * std::sin(theta / 2.0);
+    picture4.Line(kIncomingFromX, qy, qx, qy, c);
+    picture4.Line(qx, qy, qx - outLength * std::cos(theta), qy - outLength * std::sin(theta), c);
 }
 
 } // namespace rb::tavrin

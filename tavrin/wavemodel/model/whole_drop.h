@@ -23,4 +23,9 @@ using optics::WholeDropFan;
 void DrawWholeDropRay(Canvas &picture4, const WholeDropFan &fan, int j, double theta, double radius,
                       double outLength, Color c);
 
+// Draws in Bild II the ray reflected off the drop's near side towards ŝ(θ):
+// in from x = −14000 at the height −radius·sin(θ/2), and out for
+// `outLength`. Nothing for θ outside (0, π).
+void DrawWholeDropReflection(Canvas &picture4, double theta, double radius, double outLength, Color c);
+
 } // namespace rb::tavrin
