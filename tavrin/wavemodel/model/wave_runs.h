@@ -8,6 +8,9 @@
 //     rays, its phasor chain at full scale and the resultant in red;
 //   - the single ray: one ray at the height of a press on the window, with
 //     its reflected, transmitted and bow rays.
+// With the outer reflection on, the sweep's and the by-hand run's chains end
+// in one more phasor, the light reflected off the drop's outside towards B
+// (fan_reflection.h; for the whole drop optics/outer_reflection.h).
 //
 // The sweep and the by-hand run let pending window events run after every
 // ray. Whatever runs then (a control raising stopRequest, a colour change,
