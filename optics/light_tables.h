@@ -6,21 +6,21 @@
 // and the sunlight that falls on the rain.
 #pragma once
 
-#include "optics/spectral_table.h"
+#include "optics/wavelength_table.h"
 
 namespace rb::optics {
 
 // CIE 1931 2° observer: columns x̄, ȳ, z̄, 380–780 nm at 5 nm.
-const SpectralTable &ColourMatching();
+const WavelengthTable &ColourMatching();
 // ASTM G173-03 direct normal irradiance, W m⁻² nm⁻¹, 380–780 nm at 5 nm:
 // the light of the sun's disc at the ground, the sun 48° from the zenith.
-const SpectralTable &Sunlight();
+const WavelengthTable &Sunlight();
 
 // The table texts as built in, for the tests of damaged copies.
 std::string_view ColourMatchingText();
 std::string_view SunlightText();
 // Parse and check a text as the loaders do; throws std::runtime_error.
-SpectralTable ReadColourMatching(std::string_view text);
-SpectralTable ReadSunlight(std::string_view text);
+WavelengthTable ReadColourMatching(std::string_view text);
+WavelengthTable ReadSunlight(std::string_view text);
 
 } // namespace rb::optics

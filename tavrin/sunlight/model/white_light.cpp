@@ -13,8 +13,8 @@ constexpr double kFirstNm = 385, kBandNm = 10;
 
 WhiteLight Make()
 {
-    const optics::SpectralTable &cmf = optics::ColourMatching();
-    const optics::SpectralTable &sun = optics::Sunlight();
+    const optics::WavelengthTable &cmf = optics::ColourMatching();
+    const optics::WavelengthTable &sun = optics::Sunlight();
     WhiteLight w;
     double y = 0;
     for (int i = 0; i < kBands; ++i) {

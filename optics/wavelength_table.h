@@ -15,7 +15,7 @@
 
 namespace rb::optics {
 
-struct SpectralTable {
+struct WavelengthTable {
     std::vector<double> wavelength;           // nm, rising at a fixed step
     std::vector<std::vector<double>> columns; // columns[c][row]
 
@@ -30,6 +30,6 @@ struct TableShape {
 };
 
 // Throws std::runtime_error naming the table and the fault.
-SpectralTable ParseSpectralTable(std::string_view name, std::string_view text, const TableShape &shape);
+WavelengthTable ParseWavelengthTable(std::string_view name, std::string_view text, const TableShape &shape);
 
 } // namespace rb::optics

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Regenbogen authors
-#include "optics/spectral_table.h"
+#include "optics/wavelength_table.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,7 +26,7 @@ double Number(std::string_view name, std::string_view field)
 
 } // namespace
 
-double SpectralTable::At(std::size_t c, double nm) const
+double WavelengthTable::At(std::size_t c, double nm) const
 {
     if (wavelength.empty() || nm < wavelength.front() || nm > wavelength.back()) return 0;
     const double step = wavelength.size() > 1 ? wavelength[1] - wavelength[0] : 1;
@@ -37,9 +37,9 @@ double SpectralTable::At(std::size_t c, double nm) const
     return (1 - t) * columns[c][i] + t * columns[c][i + 1];
 }
 
-SpectralTable ParseSpectralTable(std::string_view name, std::string_view text, const TableShape &shape)
+WavelengthTable ParseWavelengthTable(std::string_view name, std::string_view text, const TableShape &shape)
 {
-    SpectralTable t;
+    WavelengthTable t;
     t.columns.resize(shape.columns);
     bool header = true;
     while (!text.empty()) {
