@@ -82,6 +82,7 @@
 #include "optics/drop_phasor.h"
 #include "optics/mie_debye.h"
 
+#include <cmath>
 #include <vector>
 
 namespace rb::optics {
