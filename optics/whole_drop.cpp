@@ -31,10 +31,7 @@ WholeDropFan::WholeDropFan(double n, double ka, double thetaFrom, double thetaTo
     SetRainbowRay();
     if (component == Component::Unit) LayOutPlain(thetaFrom, thetaTo, maxStepTurns);
     else LayOutPartialWaves(DebyeSurfacesFor(Complex(n, 0.0), ka));
-    // Near the rainbow ray the sum is (1/step)·∫ e^{iφ} du, and Airy's
-    // integral gives its main maximum as 2π·(k·a·h)^{−1/3}·Ai(a′_1).
-    const double airyPeak = kTurn * std::cbrt(1.0 / (ka * DeviationCurvature(n, reflections_))) * kAiryPeak;
-    barScale_ = 1000.0 * step_ / airyPeak;
+    SetBarScale();
 }
 
 WholeDropFan::WholeDropFan(const DebyeSurfaces &surfaces, double n, double ka, Component component, int reflections)
@@ -43,7 +40,14 @@ WholeDropFan::WholeDropFan(const DebyeSurfaces &surfaces, double n, double ka, C
 {
     SetRainbowRay();
     LayOutPartialWaves(surfaces);
-    const double airyPeak = kTurn * std::cbrt(1.0 / (ka * DeviationCurvature(n, reflections_))) * kAiryPeak;
+    SetBarScale();
+}
+
+void WholeDropFan::SetBarScale()
+{
+    // Near the rainbow ray the sum is (1/step)·∫ e^{iφ} du, and Airy's
+    // integral gives its main maximum as 2π·(k·a·h)^{−1/3}·Ai(a′_1).
+    const double airyPeak = kTurn * std::cbrt(1.0 / (ka_ * DeviationCurvature(n_, reflections_))) * kAiryPeak;
     barScale_ = 1000.0 * step_ / airyPeak;
 }
 

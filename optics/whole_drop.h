@@ -145,6 +145,7 @@ private:
     void LayOutPlain(double thetaFrom, double thetaTo, double maxStepTurns);
     void LayOutPartialWaves(const DebyeSurfaces &surfaces);
     void SetRainbowRay();
+    void SetBarScale();
     // Σ of the terms towards θ.
     Phasor Sum(double theta) const;
     // The physical fan's sums towards θ of this fan and, if given, of

@@ -18,8 +18,9 @@ double DegreeOfPolarisation(const WaveModel &model, double x)
         const double n = WaterIndex(model.colour);
         const double ka = SizeParameter(model.diameterValue, WavelengthMicrons(model.colour));
         const double theta = AngleAtScaleX(x);
-        const double as = WholeDropFan(n, ka, theta, theta, Component::S).Amplitude(theta, model.outerReflection);
-        const double ap = WholeDropFan(n, ka, theta, theta, Component::P).Amplitude(theta, model.outerReflection);
+        const optics::DebyeSurfaces surfaces = optics::DebyeSurfacesFor(optics::Complex(n, 0.0), ka);
+        const double as = WholeDropFan(surfaces, n, ka, Component::S).Amplitude(theta, model.outerReflection);
+        const double ap = WholeDropFan(surfaces, n, ka, Component::P).Amplitude(theta, model.outerReflection);
         is = as * as;
         ip = ap * ap;
     } else {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -189,11 +190,22 @@ WholeDropFans WaveRuns::FanFor(double thetaFrom, double thetaTo)
     const double ka = SizeParameter(m_.diameterValue, WavelengthMicrons(m_.colour));
     const bool sweep = thetaFrom != thetaTo;
     const ChainComponents parts = ComponentsOf(m_.polarisation);
+    // The plain fan is laid out for the directions it serves; the partial
+    // waves serve every direction, by hand too, and s and p share the
+    // drop's surface coefficients.
+    std::optional<optics::DebyeSurfaces> surfaces;
     auto make = [&](std::shared_ptr<const WholeDropFan> &kept, Component c) {
-        if (sweep && kept && kept->RefrIndex() == n && kept->SizeParameter() == ka && kept->Part() == c)
+        const bool reusable = sweep || c != Component::Unit;
+        if (reusable && kept && kept->RefrIndex() == n && kept->SizeParameter() == ka && kept->Part() == c)
             return kept;
-        auto fan = std::make_shared<const WholeDropFan>(n, ka, thetaFrom, thetaTo, c);
-        if (sweep) kept = fan;
+        std::shared_ptr<const WholeDropFan> fan;
+        if (c == Component::Unit) {
+            fan = std::make_shared<const WholeDropFan>(n, ka, thetaFrom, thetaTo, c);
+        } else {
+            if (!surfaces) surfaces.emplace(optics::DebyeSurfacesFor(optics::Complex(n, 0.0), ka));
+            fan = std::make_shared<const WholeDropFan>(*surfaces, n, ka, c);
+        }
+        if (reusable) kept = fan;
         return fan;
     };
     WholeDropFans fans{make(fan_, parts.first), nullptr};
